@@ -1,0 +1,169 @@
+// The ZT738 package's internal header: its module-level state, the draw
+// request, the command identifiers and every package operation.
+//
+// The package is a set of plain functions over the state below. Everything
+// runs on the one thread that owns the windows; nothing here is locked.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "win32.h"
+#include "zt738.h"
+
+// ---------------------------------------------------------------- constants
+constexpr int FORMAT_BUFFER_SIZE = 1024;  // formatting buffer of console lines and drawn text
+constexpr int MAX_POINT_SIZE = 127;       // largest accepted text height in pixels
+constexpr int CONSOLE_SLOTS = 25;         // lines that the console keeps for repainting
+
+constexpr int CANVAS_WIDTH = 601;   // canvas and graphics window width in pixels
+constexpr int CANVAS_HEIGHT = 540;  // canvas and graphics window height in pixels
+constexpr UINT_PTR TICK_TIMER_ID = 2;
+constexpr UINT TICK_PERIOD_MS = 100;
+
+// Command identifiers of the Run menu (compared with the whole wParam).
+enum Command {
+  CmdAnimate = 1,
+  CmdHalt = 2,
+  CmdAdvanceFrame = 3,
+  CmdLogging = 4,
+  CmdRecordScript = 5,
+  CmdPlaybackScript = 6,
+  CmdPlayOne = 7,
+  CmdQuit = 8,
+  CmdAbout = 9,  // the grey information lines; never sent
+};
+
+// Control identifiers of the line-input dialog.
+constexpr int IdGetsOkay = 101;
+constexpr int IdGetsInput = 102;
+constexpr int IdGetsPrompt = 103;
+
+// The script file's name, in the current directory.
+constexpr const char* SCRIPT_FILE_NAME = "ZT738.SCR";
+
+// ---------------------------------------------------------------- draw requests
+enum RequestKind {
+  RequestRectangle = 1,  // rectangle on the box (x1, y1)-(x2, y2)
+  RequestEllipse = 2,    // ellipse inscribed in the box (x1, y1)-(x2, y2)
+  RequestText = 5,       // text anchored at (x1, y1)
+};
+
+// One primitive, built on the caller's stack and drawn at once. Boxes are
+// normalised: x1 <= x2 and y1 >= y2 (logical, y upward). A text request
+// carries its point size in x2 and its own copy of the text in text.
+struct DrawRequest {
+  int kind = 0;  // a RequestKind
+  int colour = 0;
+  int lineWidth = 0;  // 0 fills; not used by text
+  int x1 = 0;
+  int y1 = 0;
+  int x2 = 0;
+  int y2 = 0;
+  std::string text;
+};
+
+// ---------------------------------------------------------------- package state
+// Start-up arguments, stored by WinMain for the Display's constructor.
+extern HINSTANCE startInstance;
+extern HINSTANCE startPrevInstance;
+extern char* startCmdLine;
+extern int startCmdShow;
+
+extern HWND graphicsWindow;  // "ZT738 Graphics"
+extern HWND textWindow;      // "ZT738 Text"
+extern HDC windowDC;         // the graphics window's DC, fetched once
+extern HDC canvas;           // memory DC holding the 601 x 540 canvas bitmap
+extern HBITMAP canvasBitmap;
+extern HINSTANCE instance;  // kept for the line-input dialog
+extern HMENU runMenu;       // the "&Run" popup, for check marks
+
+extern bool canvasDirty;  // canvas changed since it was last copied to the window
+extern int centreX;       // client-area position of the logical origin
+extern int centreY;
+
+// The event that the wait assembles; reset at the start of every wait.
+extern int pendingKind;  // -1 while nothing has arrived, else an EventKind
+extern int pendingX;
+extern int pendingY;
+extern char pendingKey;
+
+extern bool ctrlDown;
+extern bool tickArrived;
+
+extern bool animating;
+extern bool oneFrameRequested;
+extern bool quitRequested;
+
+extern bool recording;
+extern bool playingBack;
+extern bool playOneRequested;
+extern int periodicCount;
+
+extern bool logging;
+extern bool displayExists;
+
+// Console history: a ring of owned line copies, each exactly as formatted.
+extern std::string consoleHistory[CONSOLE_SLOTS];
+extern int consoleFirst;  // oldest line; -1 while nothing was written
+extern int consoleNext;   // slot that the next line fills
+
+// Defined by the script unit: the one script file slot (nullptr when empty).
+extern FILE* scriptFile;
+// Defined by the dialog unit: the caller's result buffer while the dialog runs.
+extern char* getsResult;
+
+// ---------------------------------------------------------------- colours
+extern const COLORREF colourRgb[COLOUR_COUNT];
+extern const char* const colourName[COLOUR_COUNT];
+
+// ---------------------------------------------------------------- start-up and the wait
+int ZT738_start(HINSTANCE hInstance, HINSTANCE hPrevInstance, char* lpCmdLine, int nCmdShow);
+int ZT738_stop();
+int ZT738_next_event(int* x, int* y, char* key);
+void ZT738_pump();
+void ZT738_show_text_window(int show);
+// Copies the whole canvas to the window DC and clears canvasDirty.
+void ZT738_copy_canvas(HDC target);
+
+// The graphics window procedure: input side, dispatching the menu side.
+LRESULT CALLBACK ZT738_graphics_window_proc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+
+// ---------------------------------------------------------------- menu, shortcuts, timer
+void ZT738_build_menu(HWND window);       // WM_CREATE
+void ZT738_menu_command(WPARAM command);  // WM_COMMAND
+void ZT738_shortcut_key(WPARAM key);      // WM_KEYDOWN of a letter while Ctrl is held
+void ZT738_timer_tick();                  // WM_TIMER
+int ZT738_set_animation(int code);
+int ZT738_set_logging(int on);
+
+// ---------------------------------------------------------------- colours and primitives
+int ZT738_check_colour(int colour);
+int ZT738_fill_circle(int colour, int x, int y, int radius);
+int ZT738_draw_rectangle(int colour, int x1, int y1, int x2, int y2, int lineWidth);
+int ZT738_draw_oval(int colour, int x1, int y1, int x2, int y2, int lineWidth);
+int ZT738_draw_text(int colour, int x, int y, int pointSize, const char* text);
+int ZT738_draw_textf(int colour, int x, int y, int pointSize, const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 5, 6)))
+#endif
+    ;
+int ZT738_refresh();
+int ZT738_erase();
+void ZT738_render_request(const DrawRequest& request);
+
+// ---------------------------------------------------------------- script
+void ZT738_record_event(int kind, int x, int y, char key);
+int ZT738_play_event();
+void ZT738_close_script();
+void ZT738_playback_stopped();
+
+// ---------------------------------------------------------------- console
+// ZT738_console_printf is public (zt738.h).
+void ZT738_console_put_line(char* line);
+LRESULT CALLBACK ZT738_text_window_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// ---------------------------------------------------------------- line-input dialog
+// ZT738_gets is public (zt738.h).
+INT_PTR CALLBACK ZT738_gets_dialog_proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

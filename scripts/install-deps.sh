@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need.
+# Idempotent: does nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+  # native build and tests
+  cmake g++ make pkg-config clang clang-format googletest libgtest-dev libbenchmark-dev
+  libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  # on-screen windows
+  libsdl2-dev
+  # Windows build and its tests under Wine in a virtual X server
+  g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
