@@ -11,6 +11,10 @@ packages=(
   libsdl2-dev
   # Windows build and its tests under Wine in a virtual X server
   g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool imagemagick
+  # Wine's own recommendations that its X11 driver and its fonts need; without
+  # them Wine substitutes other faces and lacks some X extensions.
+  fonts-wine fonts-liberation libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1
+  libxinerama1 libxfixes3 libxxf86vm1
 )
 
 missing=()

@@ -1,8 +1,120 @@
-// The line-input dialog, first version: it is never shown and reports that.
+// The line-input dialog: a prompt, a multi-line edit field and an "Okay"
+// button in a modal dialog whose template is assembled in memory.
+#include <cstring>
+
 #include "package.h"
 
 char* getsResult = nullptr;
 
-int ZT738_gets(const char*, char*) { return 0; }
+namespace {
 
-INT_PTR CALLBACK ZT738_gets_dialog_proc(HWND, UINT, WPARAM, LPARAM) { return 0; }
+constexpr size_t PROMPT_LENGTH = 79;  // 16-bit characters of the prompt field
+
+// Writes little-endian fields one after the other.
+class TemplateWriter {
+ public:
+  explicit TemplateWriter(unsigned char* out) : out_(out) {}
+  void word(unsigned value) {
+    out_[at_++] = static_cast<unsigned char>(value & 0xFF);
+    out_[at_++] = static_cast<unsigned char>((value >> 8) & 0xFF);
+  }
+  void dword(unsigned long value) {
+    word(static_cast<unsigned>(value & 0xFFFF));
+    word(static_cast<unsigned>((value >> 16) & 0xFFFF));
+  }
+  void text(const char* s) {
+    for (; *s; ++s) word(static_cast<unsigned char>(*s));
+    word(0);
+  }
+  // The fixed part of an item: style, no extended style, the box, the
+  // identifier and a predefined class atom.
+  void item(unsigned long style, int x, int y, int cx, int cy, int id, unsigned atom) {
+    dword(style);
+    dword(0);
+    word(static_cast<unsigned>(x));
+    word(static_cast<unsigned>(y));
+    word(static_cast<unsigned>(cx));
+    word(static_cast<unsigned>(cy));
+    word(static_cast<unsigned>(id));
+    word(0xFFFF);
+    word(atom);
+  }
+  void skip(int bytes) { at_ += bytes; }
+
+ private:
+  unsigned char* out_;
+  int at_ = 0;
+};
+
+// Code points of the bytes 0x80 to 0x9F in Windows-1252 (the five bytes
+// that it leaves undefined keep their own value). Every other byte is its
+// own code point.
+constexpr unsigned short HIGH_CONTROLS[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+unsigned widen(unsigned char byte) {
+  return byte >= 0x80 && byte < 0xA0 ? HIGH_CONTROLS[byte - 0x80] : byte;
+}
+
+}  // namespace
+
+void ZT738_build_gets_template(const char* prompt, unsigned char out[GETS_TEMPLATE_SIZE]) {
+  std::memset(out, 0, GETS_TEMPLATE_SIZE);
+  TemplateWriter w(out);
+  // The dialog: no menu, the platform's dialog class, no font.
+  w.dword(WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+  w.dword(0);
+  w.word(3);
+  w.word(50);
+  w.word(50);
+  w.word(185);
+  w.word(92);
+  w.word(0);
+  w.word(0);
+  w.text("ZT738_gets");
+  // The edit field, with no text and no creation data, then padding.
+  w.item(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL, 8, 30, 167,
+         37, IdGetsInput, 0x0081);
+  w.word(0);
+  w.word(0);
+  w.skip(2);
+  // The default push button.
+  w.item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 67, 74, 50, 14, IdGetsOkay, 0x0080);
+  w.text("Okay");
+  w.word(0);
+  w.skip(2);
+  // The prompt: exactly 79 characters, cut or filled with blanks.
+  w.item(WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, 8, 3, 167, 24, IdGetsPrompt, 0x0082);
+  const size_t length = prompt ? std::strlen(prompt) : 0;
+  for (size_t i = 0; i < PROMPT_LENGTH; ++i) {
+    w.word(i < length ? widen(static_cast<unsigned char>(prompt[i])) : ' ');
+  }
+  w.word(0);
+  w.word(0);
+}
+
+int ZT738_gets(const char* prompt, char* result) {
+  alignas(4) unsigned char dialogTemplate[GETS_TEMPLATE_SIZE];
+  ZT738_build_gets_template(prompt, dialogTemplate);
+  const INT_PTR outcome = DialogBoxIndirectParamA(
+      instance, reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate), graphicsWindow,
+      ZT738_gets_dialog_proc, reinterpret_cast<LPARAM>(result));
+  return outcome != -1 ? 1 : 0;
+}
+
+INT_PTR CALLBACK ZT738_gets_dialog_proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      getsResult = reinterpret_cast<char*>(lParam);
+      return 1;  // the platform focuses the first tab stop, the edit field
+    case WM_COMMAND:
+      if (wParam != IdGetsOkay) return 0;  // Cancel, edit notifications: the dialog stays
+      if (getsResult) GetDlgItemTextA(dialog, IdGetsInput, getsResult, GETS_CAPACITY);
+      EndDialog(dialog, 1);
+      return 1;
+    default:
+      return 0;
+  }
+}

@@ -5,6 +5,7 @@
 // runs on the one thread that owns the windows; nothing here is locked.
 #pragma once
 
+#include <cstdarg>
 #include <cstdio>
 #include <string>
 
@@ -121,7 +122,8 @@ extern const char* const colourName[COLOUR_COUNT];
 int ZT738_start(HINSTANCE hInstance, HINSTANCE hPrevInstance, char* lpCmdLine, int nCmdShow);
 int ZT738_stop();
 int ZT738_next_event(int* x, int* y, char* key);
-void ZT738_pump();
+// One pass of the message pump; returns whether it took a message.
+bool ZT738_pump();
 void ZT738_show_text_window(int show);
 // Copies the whole canvas to the window DC and clears canvasDirty.
 void ZT738_copy_canvas(HDC target);
@@ -133,7 +135,7 @@ LRESULT CALLBACK ZT738_graphics_window_proc(HWND window, UINT message, WPARAM wP
 // ---------------------------------------------------------------- menu, shortcuts, timer
 void ZT738_build_menu(HWND window);       // WM_CREATE
 void ZT738_menu_command(WPARAM command);  // WM_COMMAND
-void ZT738_shortcut_key(WPARAM key);      // WM_KEYDOWN of a letter while Ctrl is held
+void ZT738_shortcut_key(WPARAM key);      // WM_KEYDOWN while Ctrl is held; other keys do nothing
 void ZT738_timer_tick();                  // WM_TIMER
 int ZT738_set_animation(int code);
 int ZT738_set_logging(int on);
@@ -160,6 +162,12 @@ void ZT738_close_script();
 void ZT738_playback_stopped();
 
 // ---------------------------------------------------------------- console
+// Formats into a FORMAT_BUFFER_SIZE buffer, truncating longer output at
+// FORMAT_BUFFER_SIZE - 1 characters; returns vsnprintf's result (an encoding
+// error leaves the buffer empty).
+int ZT738_format(char (&buffer)[FORMAT_BUFFER_SIZE], const char* format, va_list args);
+// The number of characters that ZT738_format's result put into the buffer.
+int ZT738_formatted_length(int produced);
 // ZT738_console_printf is public (zt738.h).
 void ZT738_console_put_line(char* line);
 LRESULT CALLBACK ZT738_text_window_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -167,3 +175,7 @@ LRESULT CALLBACK ZT738_text_window_proc(HWND window, UINT message, WPARAM wParam
 // ---------------------------------------------------------------- line-input dialog
 // ZT738_gets is public (zt738.h).
 INT_PTR CALLBACK ZT738_gets_dialog_proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The dialog's in-memory template: 292 bytes, built for `prompt` into `out`,
+// which must start on a 4-byte boundary.
+constexpr int GETS_TEMPLATE_SIZE = 292;
+void ZT738_build_gets_template(const char* prompt, unsigned char out[GETS_TEMPLATE_SIZE]);

@@ -31,9 +31,9 @@ int ZT738_start(HINSTANCE hInstance, HINSTANCE hPrevInstance, char*, int nCmdSho
   animating = false;
   oneFrameRequested = false;
 
-  graphicsWindow = CreateWindowExA(0, "DrawWndClass", "ZT738 Graphics", WS_CAPTION | WS_SYSMENU, 0,
-                                   0, CANVAS_WIDTH, CANVAS_HEIGHT, nullptr, nullptr, hInstance,
-                                   nullptr);
+  graphicsWindow =
+      CreateWindowExA(0, "DrawWndClass", "ZT738 Graphics", WS_CAPTION | WS_SYSMENU, 0, 0,
+                      CANVAS_WIDTH, CANVAS_HEIGHT, nullptr, nullptr, hInstance, nullptr);
   textWindow = CreateWindowExA(0, "TextWndClass", "ZT738 Text", WS_OVERLAPPEDWINDOW, 0,
                                (2 * cy) / 3 + 1, cx, cy / 3, nullptr, nullptr, hInstance, nullptr);
 

@@ -336,6 +336,12 @@ typedef struct {
 #define DLGC_STATIC 0x0100
 #define DLGC_BUTTON 0x2000
 #define BN_CLICKED 0
+#define EN_CHANGE 0x0300
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+#define BM_CLICK 0x00F5
+#define DM_GETDEFID (WM_USER + 0)
+#define DC_HASDEFID 0x534B
 
 // ---------------------------------------------------------------- constants: keys
 #define VK_BACK 0x08

@@ -1,0 +1,56 @@
+#include "handles.h"
+
+#include <mutex>
+#include <unordered_map>
+
+namespace zt::platform {
+namespace {
+
+struct Entry {
+  HandleKind kind;
+  void* object;
+};
+
+// Guarded because PostMessageA may check a window handle from any thread.
+struct Table {
+  std::mutex mutex;
+  std::unordered_map<uintptr_t, Entry> entries;
+  // Values step by 4 so that they look like aligned pointers; they start
+  // well above the small integers that Win32 gives special meanings.
+  uintptr_t next = 0x10000;
+};
+
+Table& table() {
+  static Table instance;
+  return instance;
+}
+
+}  // namespace
+
+uintptr_t registerHandle(HandleKind kind, void* object) {
+  Table& t = table();
+  std::lock_guard lock(t.mutex);
+  uintptr_t value = t.next;
+  t.next += 4;
+  t.entries.emplace(value, Entry{kind, object});
+  return value;
+}
+
+void* lookupHandle(uintptr_t value, HandleKind kind) {
+  Table& t = table();
+  std::lock_guard lock(t.mutex);
+  auto it = t.entries.find(value);
+  if (it == t.entries.end() || it->second.kind != kind) return nullptr;
+  return it->second.object;
+}
+
+bool unregisterHandle(uintptr_t value, HandleKind kind) {
+  Table& t = table();
+  std::lock_guard lock(t.mutex);
+  auto it = t.entries.find(value);
+  if (it == t.entries.end() || it->second.kind != kind) return false;
+  t.entries.erase(it);
+  return true;
+}
+
+}  // namespace zt::platform

@@ -1,0 +1,106 @@
+// Edit control text model. A line break is the pair "\r\n" and the caret
+// steps over it, and Backspace and Delete remove it, as one unit.
+#include "edit_text.h"
+
+namespace zt::platform {
+
+void EditText::setText(std::string_view text) {
+  text_.assign(text.substr(0, limit_));
+  caret_ = anchor_ = 0;
+}
+
+void EditText::select(size_t anchor, size_t caret) {
+  anchor_ = clamp(anchor);
+  caret_ = clamp(caret);
+}
+
+bool EditText::typeChar(unsigned char c, bool wantReturn) {
+  if (c == '\b') return backspace();
+  if (c == '\n' || c == '\r') {
+    if (!multiline_ || (c == '\r' && !wantReturn)) return false;
+    const size_t kept = text_.size() - (selectionEnd() - selectionStart());
+    if (kept + 2 > limit_) return false;  // a break is never split
+    return insert("\r\n");
+  }
+  if (c < 0x20 || c == 0x7F) return false;
+  const char ch = static_cast<char>(c);
+  return insert(std::string_view(&ch, 1));
+}
+
+bool EditText::insert(std::string_view chars) {
+  const size_t kept = text_.size() - (selectionEnd() - selectionStart());
+  const size_t room = limit_ > kept ? limit_ - kept : 0;
+  if (chars.size() > room) chars = chars.substr(0, room);
+  if (chars.empty()) return false;
+  eraseSelection();
+  text_.insert(caret_, chars);
+  caret_ += chars.size();
+  anchor_ = caret_;
+  return true;
+}
+
+bool EditText::backspace() {
+  if (eraseSelection()) return true;
+  if (caret_ == 0) return false;
+  const size_t n = (caret_ >= 2 && breakAt(caret_ - 2)) ? 2 : 1;
+  text_.erase(caret_ - n, n);
+  caret_ -= n;
+  anchor_ = caret_;
+  return true;
+}
+
+bool EditText::deleteForward() {
+  if (eraseSelection()) return true;
+  if (caret_ >= text_.size()) return false;
+  text_.erase(caret_, breakAt(caret_) ? 2 : 1);
+  return true;
+}
+
+void EditText::moveLeft() {
+  if (caret_ > 0) caret_ -= (caret_ >= 2 && breakAt(caret_ - 2)) ? 2 : 1;
+  anchor_ = caret_;
+}
+
+void EditText::moveRight() {
+  if (caret_ < text_.size()) caret_ += breakAt(caret_) ? 2 : 1;
+  anchor_ = caret_;
+}
+
+void EditText::moveHome() { caret_ = anchor_ = lineStart(); }
+
+void EditText::moveEnd() { caret_ = anchor_ = lineEnd(); }
+
+bool EditText::breakAt(size_t position) const {
+  return position + 1 < text_.size() && text_[position] == '\r' && text_[position + 1] == '\n';
+}
+
+size_t EditText::clamp(size_t position) const {
+  if (position > text_.size()) position = text_.size();
+  if (position > 0 && breakAt(position - 1)) --position;
+  return position;
+}
+
+bool EditText::eraseSelection() {
+  const size_t start = selectionStart();
+  const size_t end = selectionEnd();
+  if (start == end) return false;
+  text_.erase(start, end - start);
+  caret_ = anchor_ = start;
+  return true;
+}
+
+size_t EditText::lineStart() const {
+  if (!multiline_) return 0;
+  size_t p = caret_;
+  while (p >= 2 && !breakAt(p - 2)) --p;
+  return p >= 2 ? p : 0;
+}
+
+size_t EditText::lineEnd() const {
+  if (!multiline_) return text_.size();
+  size_t p = caret_;
+  while (p < text_.size() && !breakAt(p)) ++p;
+  return p;
+}
+
+}  // namespace zt::platform

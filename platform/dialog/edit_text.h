@@ -1,0 +1,62 @@
+// The text and caret of an edit control, without any window: what typing,
+// Backspace, Delete and the caret keys do to them.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zt::platform {
+
+class EditText {
+ public:
+  // Win32's initial text limit of an edit control.
+  static constexpr size_t kDefaultLimit = 30000;
+
+  explicit EditText(bool multiline, size_t limit = kDefaultLimit)
+      : multiline_(multiline), limit_(limit) {}
+
+  const std::string& text() const { return text_; }
+  size_t caret() const { return caret_; }
+  bool multiline() const { return multiline_; }
+  // The selection runs from the anchor to the caret, in either order.
+  size_t selectionStart() const { return anchor_ < caret_ ? anchor_ : caret_; }
+  size_t selectionEnd() const { return anchor_ < caret_ ? caret_ : anchor_; }
+
+  // Replaces the whole text (cut at the limit) and puts the caret at its start.
+  void setText(std::string_view text);
+  // Selects from `anchor` to `caret` (EM_SETSEL); positions beyond the end
+  // mean the end, and neither stays inside a line break.
+  void select(size_t anchor, size_t caret);
+
+  // Typing, Backspace and Delete replace a selection; a caret key drops it.
+  // A WM_CHAR: printable characters are inserted at the caret. In a
+  // multi-line control a line feed (Ctrl+Enter) inserts "\r\n", as does a
+  // carriage return when `wantReturn`; Backspace (8) erases to the left.
+  // Other control characters are ignored. Returns whether the text changed.
+  bool typeChar(unsigned char c, bool wantReturn);
+  // Inserts as much of `chars` as the limit leaves room for.
+  bool insert(std::string_view chars);
+  bool backspace();
+  bool deleteForward();  // the Delete key
+
+  void moveLeft();
+  void moveRight();
+  void moveHome();  // start of the caret's line
+  void moveEnd();   // end of the caret's line
+
+ private:
+  bool breakAt(size_t position) const;  // a "\r\n" starts at position
+  size_t clamp(size_t position) const;
+  bool eraseSelection();
+  size_t lineStart() const;
+  size_t lineEnd() const;
+
+  std::string text_;
+  size_t caret_ = 0;
+  size_t anchor_ = 0;
+  bool multiline_;
+  size_t limit_;
+};
+
+}  // namespace zt::platform

@@ -1,0 +1,52 @@
+// Faces found with fontconfig, opened with FreeType at one pixel size each,
+// and their rendered glyphs. Everything is cached for the whole run: the
+// package makes and deletes a font for every text it draws.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "gdi_objects.h"
+
+namespace zt::platform::gdi {
+
+struct FaceMetrics {
+  int ascent = 0;
+  int descent = 0;
+  int internalLeading = 0;
+  int externalLeading = 0;
+  int aveCharWidth = 0;
+  int maxCharWidth = 0;
+  bool fixedPitch = false;
+  int height() const { return ascent + descent; }
+};
+
+// A rendered glyph: 8-bit coverage, placed relative to the pen position on
+// the baseline.
+struct Glyph {
+  int advance = 0;
+  int left = 0;  // from the pen position to the first column
+  int top = 0;   // from the baseline up to the first row
+  int width = 0;
+  int rows = 0;
+  std::vector<uint8_t> coverage;
+};
+
+class SizedFace {
+ public:
+  virtual ~SizedFace() = default;
+  virtual const FaceMetrics& metrics() const = 0;
+  virtual const std::string& family() const = 0;
+  // The glyph for one byte of ANSI text (Windows-1252); control characters
+  // come out as the font's missing-glyph box.
+  virtual const Glyph& glyph(unsigned char c) = 0;
+};
+
+// The face that draws a font, or nullptr when no usable face is installed.
+SizedFace* faceFor(const Font& font);
+
+// Width in pixels of a run of ANSI text.
+int textWidth(SizedFace& face, const char* text, int count);
+
+}  // namespace zt::platform::gdi

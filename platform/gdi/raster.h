@@ -1,0 +1,42 @@
+// Pixel primitives on a Surface. Everything is clipped to the surface, so
+// callers may pass any coordinates.
+#pragma once
+
+#include <vector>
+
+#include "surface.h"
+
+namespace zt::platform::gdi {
+
+// Fills pixels x0..x1 (both included) of row y.
+void fillSpan(Surface& surface, int y, int x0, int x1, COLORREF colour);
+// Fills the rectangle without its right and bottom edges.
+void fillBox(Surface& surface, int left, int top, int right, int bottom, COLORREF colour);
+
+// One row of a shape: pixels left..right, both included.
+struct Span {
+  int left;
+  int right;
+};
+
+// An ellipse outline, row by row. Rows run from top; for each row the left
+// arc covers outerLeft..innerLeft and the right arc is its mirror image
+// (x -> mirrorSum - x). Rows where the arcs meet are solid.
+struct EllipseRows {
+  int top = 0;
+  int mirrorSum = 0;
+  std::vector<Span> leftArc;
+
+  int rows() const { return static_cast<int>(leftArc.size()); }
+  int mirror(int x) const { return mirrorSum - x; }
+};
+
+// The one-pixel outline of the ellipse inscribed in a normalised box whose
+// right and bottom edges are excluded. Empty for a box of one pixel or less.
+EllipseRows ellipseOutline(int left, int top, int right, int bottom);
+
+// The pen's footprint: a solid disc of the given width, as rows of offsets
+// from its centre pixel (row offsets start at -width / 2).
+std::vector<Span> penDot(int width);
+
+}  // namespace zt::platform::gdi

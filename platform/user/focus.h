@@ -1,0 +1,16 @@
+// Focus and activation state shared by the windowing calls.
+#pragma once
+
+#include "win32.h"
+
+namespace zt::platform {
+
+// Moves the focus and the activation away from a window (and its
+// descendants) that is being hidden or destroyed: the focus goes to its
+// parent (none for a top-level window), the activation to its owner or else
+// to the newest other visible top-level window.
+void leaveWindow(HWND hwnd);
+// Drops any reference to a window that no longer exists, without messages.
+void forgetWindow(HWND hwnd);
+
+}  // namespace zt::platform

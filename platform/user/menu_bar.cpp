@@ -1,0 +1,27 @@
+// A top-level window's menu bar: SetMenu, GetMenu, DrawMenuBar. The bar
+// takes SM_CYMENU pixels from the top of the client area.
+#include "menu.h"
+#include "window.h"
+
+using namespace zt::platform;
+
+BOOL SetMenu(HWND hwnd, HMENU menu) {
+  Window* w = findWindow(hwnd);
+  if (!w || w->isChild()) return FALSE;  // child windows have no menu bar
+  if (menu && !findMenu(menu)) return FALSE;
+  SIZE before = clientSize(*w);
+  w->menu = menu;
+  clientAreaChanged(hwnd, before);
+  return TRUE;
+}
+
+HMENU GetMenu(HWND hwnd) {
+  Window* w = findWindow(hwnd);
+  return w && !w->isChild() ? w->menu : nullptr;
+}
+
+BOOL DrawMenuBar(HWND hwnd) {
+  // Nothing is drawn while headless; the bar's space is already accounted for.
+  Window* w = findWindow(hwnd);
+  return w && !w->isChild() ? TRUE : FALSE;
+}

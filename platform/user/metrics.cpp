@@ -1,0 +1,85 @@
+// System metrics and the non-client area: GetSystemMetrics, AdjustWindowRectEx.
+//
+// The headless screen is 1280 x 1024. The frame sizes are fixed and chosen so
+// that client areas come out as under Wine's default theme:
+//   SM_CXBORDER / SM_CYBORDER      1   thin border (WS_BORDER)
+//   SM_CXDLGFRAME / SM_CYDLGFRAME  3   dialog frame (WS_DLGFRAME, WS_EX_DLGMODALFRAME)
+//   SM_CXFRAME / SM_CYFRAME        4   sizing frame (WS_THICKFRAME)
+//   SM_CYCAPTION                  19   caption bar (WS_CAPTION)
+//   SM_CYMENU                     19   single-line menu bar
+// Each side of a window gets one frame: WS_THICKFRAME's, else the dialog
+// frame, else the thin border; WS_EX_CLIENTEDGE adds 2 inside it. The caption
+// and a top-level window's menu bar are added at the top.
+// For example 601 x 540 with WS_CAPTION | WS_SYSMENU and a menu leaves a
+// 595 x 496 client area; WS_OVERLAPPEDWINDOW at 1280 x 341 leaves 1272 x 314.
+#include "window.h"
+
+namespace zt::platform {
+namespace {
+
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 1024;
+constexpr int kBorder = 1;
+constexpr int kDialogFrame = 3;
+constexpr int kSizingFrame = 4;
+constexpr int kClientEdge = 2;
+constexpr int kCaption = 19;
+constexpr int kMenuBar = 19;
+
+}  // namespace
+
+RECT nonClientInsets(DWORD style, DWORD exStyle, bool menuBar) {
+  int frame = 0;
+  if (style & WS_THICKFRAME) {
+    frame = kSizingFrame;
+  } else if ((style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) {
+    frame = kDialogFrame;
+  } else if (style & WS_BORDER) {
+    frame = kBorder;
+  }
+  if (exStyle & WS_EX_CLIENTEDGE) frame += kClientEdge;
+  int top = frame;
+  if ((style & WS_CAPTION) == WS_CAPTION) top += kCaption;
+  if (menuBar) top += kMenuBar;
+  return RECT{frame, top, frame, frame};
+}
+
+RECT nonClientInsets(const Window& w) { return nonClientInsets(w.style, w.exStyle, w.hasMenuBar()); }
+
+}  // namespace zt::platform
+
+using namespace zt::platform;
+
+int GetSystemMetrics(int index) {
+  switch (index) {
+    case SM_CXSCREEN:
+      return kScreenWidth;
+    case SM_CYSCREEN:
+      return kScreenHeight;
+    case SM_CXBORDER:
+    case SM_CYBORDER:
+      return kBorder;
+    case SM_CXDLGFRAME:
+    case SM_CYDLGFRAME:
+      return kDialogFrame;
+    case SM_CXFRAME:
+    case SM_CYFRAME:
+      return kSizingFrame;
+    case SM_CYCAPTION:
+      return kCaption;
+    case SM_CYMENU:
+      return kMenuBar;
+    default:
+      return 0;  // unknown index, as on Win32
+  }
+}
+
+BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle) {
+  if (!rect) return FALSE;
+  RECT inset = nonClientInsets(style, exStyle, menu != FALSE);
+  rect->left -= inset.left;
+  rect->top -= inset.top;
+  rect->right += inset.right;
+  rect->bottom += inset.bottom;
+  return TRUE;
+}

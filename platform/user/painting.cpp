@@ -1,0 +1,63 @@
+// Painting a window: BeginPaint, EndPaint, GetDC, ReleaseDC, and the
+// window's pixels and background brush for the GDI.
+#include <cstring>
+
+#include "hooks.h"
+#include "window.h"
+
+namespace zt::platform {
+
+Surface* windowSurface(HWND hwnd) {
+  Window* w = findWindow(hwnd);
+  return w ? &w->surface : nullptr;
+}
+
+HBRUSH windowClassBrush(HWND hwnd) {
+  Window* w = findWindow(hwnd);
+  return w && w->windowClass ? w->windowClass->background : nullptr;
+}
+
+}  // namespace zt::platform
+
+using namespace zt::platform;
+
+HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
+  Window* w = findWindow(hwnd);
+  if (!w || !ps) return nullptr;
+  HDC dc = createWindowDC(hwnd);
+  if (!dc) return nullptr;
+  std::memset(ps, 0, sizeof(*ps));
+  ps->hdc = dc;
+  ps->rcPaint = w->needsPaint() ? w->update : RECT{};
+  bool erase = w->eraseNeeded;
+  // The region is validated first, so painting may invalidate it again.
+  w->update = RECT{};
+  w->eraseNeeded = false;
+  if (erase) {
+    w->erasing = ps->rcPaint;
+    LRESULT erased = SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    if ((w = findWindow(hwnd)) != nullptr) w->erasing = RECT{};
+    ps->fErase = erased ? FALSE : TRUE;  // TRUE: the caller still has to erase
+  }
+  return dc;
+}
+
+BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
+  (void)hwnd;
+  if (!ps || !ps->hdc) return FALSE;
+  deleteWindowDC(ps->hdc);
+  return TRUE;
+}
+
+HDC GetDC(HWND hwnd) {
+  // There is no screen to draw on while headless, so no DC for NULL.
+  if (!findWindow(hwnd)) return nullptr;
+  return createWindowDC(hwnd);
+}
+
+int ReleaseDC(HWND hwnd, HDC dc) {
+  (void)hwnd;
+  if (!dc) return 0;
+  deleteWindowDC(dc);
+  return 1;
+}

@@ -1,0 +1,75 @@
+// TranslateMessage: the character that a key-down makes on a US keyboard,
+// given the thread's key state, is posted as WM_CHAR (WM_SYSCHAR for a
+// WM_SYSKEYDOWN) with the key's lParam.
+#include "win32.h"
+
+namespace zt::platform {
+namespace {
+
+struct Punctuation {
+  UINT vk;
+  char plain;
+  char shifted;
+};
+
+constexpr Punctuation kPunctuation[] = {
+    {VK_OEM_1, ';', ':'},      {VK_OEM_PLUS, '=', '+'},   {VK_OEM_COMMA, ',', '<'},
+    {VK_OEM_MINUS, '-', '_'},  {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},
+    {VK_OEM_3, '`', '~'},      {VK_OEM_4, '[', '{'},      {VK_OEM_5, '\\', '|'},
+    {VK_OEM_6, ']', '}'},      {VK_OEM_7, '\'', '"'},
+};
+constexpr char kShiftedDigits[] = ")!@#$%^&*(";
+
+bool held(const BYTE* state, int vk) { return (state[vk] & 0x80) != 0; }
+
+// The character of a key, or -1 when it makes none.
+int characterOf(UINT vk, const BYTE* state) {
+  bool shift = held(state, VK_SHIFT);
+  bool control = held(state, VK_CONTROL);
+  bool alt = held(state, VK_MENU);
+  if (control && alt) return -1;  // AltGr: a US keyboard has no such characters
+  if (control) {
+    if (vk >= 'A' && vk <= 'Z') return static_cast<int>(vk - 'A' + 1);
+    switch (vk) {
+      case VK_RETURN: return '\n';
+      case VK_BACK: return 0x7F;
+      case VK_ESCAPE: return 0x1B;
+      case VK_SPACE: return ' ';
+      case VK_OEM_4: return 0x1B;  // Ctrl+[
+      case VK_OEM_5: return 0x1C;  // Ctrl+backslash
+      case VK_OEM_6: return 0x1D;  // Ctrl+]
+      default: return -1;
+    }
+  }
+  if (vk >= 'A' && vk <= 'Z') {
+    bool upper = shift != ((state[VK_CAPITAL] & 0x01) != 0);
+    return static_cast<int>(upper ? vk : vk - 'A' + 'a');
+  }
+  if (vk >= '0' && vk <= '9') return shift ? kShiftedDigits[vk - '0'] : static_cast<int>(vk);
+  for (const Punctuation& p : kPunctuation) {
+    if (p.vk == vk) return shift ? p.shifted : p.plain;
+  }
+  switch (vk) {
+    case VK_SPACE: return ' ';
+    case VK_RETURN: return '\r';
+    case VK_BACK: return '\b';
+    case VK_ESCAPE: return 0x1B;
+    case VK_TAB: return '\t';
+    default: return -1;
+  }
+}
+
+}  // namespace
+}  // namespace zt::platform
+
+BOOL TranslateMessage(const MSG* msg) {
+  if (!msg) return FALSE;
+  if (msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP) return TRUE;  // as Win32
+  if (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN) return FALSE;
+  BYTE state[256];
+  GetKeyboardState(state);
+  int ch = zt::platform::characterOf(static_cast<UINT>(msg->wParam) & 0xFF, state);
+  if (ch < 0) return FALSE;
+  UINT message = msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
+  return PostMessageA(msg->hwnd, message, static_cast<WPARAM>(ch), msg->lParam);
+}

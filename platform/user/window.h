@@ -1,0 +1,110 @@
+// Window internals shared by the windowing calls and the dialog manager.
+//
+// A window lives in the handle table (HandleKind::Window) and in the list of
+// all windows, in creation order. Its procedures may destroy it, so code that
+// calls a window procedure must look the window up again afterwards instead
+// of keeping a Window* across the call.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "surface.h"
+#include "win32.h"
+
+namespace zt::platform {
+
+struct WindowClass {
+  std::string name;  // compared without regard to case
+  ATOM atom = 0;
+  UINT style = 0;
+  WNDPROC proc = nullptr;
+  HINSTANCE instance = nullptr;
+  HICON icon = nullptr;
+  HCURSOR cursor = nullptr;
+  HBRUSH background = nullptr;
+};
+
+struct Window {
+  HWND handle = nullptr;
+  const WindowClass* windowClass = nullptr;  // classes live as long as the process
+  WNDPROC proc = nullptr;                    // the class procedure unless replaced
+  std::string title;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  RECT rect{};              // outer rectangle: parent client coordinates for a
+                            // child, screen coordinates otherwise
+  HWND parent = nullptr;    // WS_CHILD windows only
+  HWND owner = nullptr;     // top-level windows created with a parent
+  int id = 0;               // control identifier of a child window
+  HMENU menu = nullptr;     // menu bar of a top-level window
+  std::vector<HWND> children;  // in creation order
+  Surface surface;          // client pixels, sized as the client area
+  RECT update{};            // bounding box of the invalid client area
+  bool eraseNeeded = false; // the invalidation asked for WM_ERASEBKGND
+  RECT erasing{};           // while BeginPaint sends WM_ERASEBKGND: the area
+                            // that DefWindowProcA fills (else the whole client)
+  bool destroying = false;  // DestroyWindow has begun
+  void* dialogData = nullptr;  // free slot for the dialog manager
+  LONG_PTR userData = 0;       // free slot for the dialog manager
+
+  bool visible() const { return (style & WS_VISIBLE) != 0; }
+  bool enabled() const { return (style & WS_DISABLED) == 0; }
+  bool isChild() const { return (style & WS_CHILD) != 0; }
+  bool hasMenuBar() const { return menu != nullptr && !isChild(); }
+  bool needsPaint() const { return update.right > update.left && update.bottom > update.top; }
+};
+
+// The live window behind hwnd, or nullptr (stale, null or another kind).
+Window* findWindow(HWND hwnd);
+// Handles of all live windows in creation order.
+std::vector<HWND> allWindows();
+// A registered class by name or integer atom (MAKEINTATOM), or nullptr.
+const WindowClass* findWindowClass(LPCSTR name);
+
+// Registry, for CreateWindowExA and DestroyWindow: adds a window under a
+// fresh handle (set in Window::handle) / forgets and frees it.
+Window* addWindow(std::unique_ptr<Window> window);
+void removeWindow(HWND hwnd);
+// The end of a window without WM_DESTROY (a failed creation, and the last
+// step of DestroyWindow): its children first, then WM_NCDESTROY, and the
+// window, its timers, queued messages and menu bar are gone.
+void releaseWindow(HWND hwnd);
+
+// Geometry. The inset is the non-client thickness on each side.
+RECT nonClientInsets(DWORD style, DWORD exStyle, bool menuBar);
+RECT nonClientInsets(const Window& w);
+SIZE clientSize(const Window& w);
+// Top-left of the client area in screen coordinates.
+POINT clientOriginOnScreen(const Window& w);
+// Moves or resizes a window (rect as Window::rect); resizes its surface and
+// sends WM_SIZE / WM_MOVE when the client area's size / position changed.
+void setWindowRect(HWND hwnd, const RECT& rect);
+// Recomputes the client area after a style or menu change; WM_SIZE if it changed.
+void clientAreaChanged(HWND hwnd, SIZE before);
+
+// Painting: adds rect (client coordinates; nullptr: everything) to the update
+// region of the window and of the visible children that it covers (all of
+// them when allChildren, else not through WS_CLIPCHILDREN).
+void invalidateWindow(HWND hwnd, const RECT* rect, bool erase, bool allChildren = false);
+// The first visible window (creation order) that needs painting and matches
+// the message filter (see windowMatchesFilter), or nullptr.
+HWND windowToPaint(HWND filter);
+// Message filters: NULL matches all, (HWND)-1 only thread messages (no
+// window), another window itself and its descendants.
+bool windowMatchesFilter(HWND filter, HWND hwnd);
+
+// Rectangles.
+bool isEmpty(const RECT& r);
+RECT intersection(const RECT& a, const RECT& b);
+RECT boundingUnion(const RECT& a, const RECT& b);
+// a + b, kept within the range of LONG.
+LONG saturatingAdd(LONG a, LONG b);
+
+// The top-level window that contains hwnd (hwnd itself if it is top-level).
+HWND topLevelOf(HWND hwnd);
+// True if child is window or one of its descendants.
+bool isSelfOrDescendant(HWND window, HWND child);
+
+}  // namespace zt::platform

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for a bounded time on
+# a copy of its seed corpus. Fails on any crash, hang, leak or sanitizer
+# report. ZT738_FUZZ_BUILD picks the build directory (default build/fuzz),
+# ZT738_FUZZ_SECONDS the time per target (default 30).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${ZT738_FUZZ_BUILD:-build/fuzz}
+seconds=${ZT738_FUZZ_SECONDS:-30}
+targets=(script_reader drawing_reader)
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DZT738_FUZZ=ON -DZT738_TESTS=ON -DZT738_BENCH=OFF >/dev/null
+cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
+
+for target in "${targets[@]}"; do
+  work="$build/runs/$target"
+  rm -rf "$work"
+  mkdir -p "$work/corpus"
+  cp fuzz/corpus/"$target"/* "$work/corpus/"
+  echo "=== fuzz_$target: ${seconds}s"
+  if ! "$build/fuzz/fuzz_$target" "$work/corpus" -max_total_time="$seconds" -timeout=10 \
+      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/" >"$work/log" 2>&1; then
+    tail -n 60 "$work/log"
+    echo "fuzz_$target FAILED; inputs in $work/"
+    exit 1
+  fi
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log")
+  speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$work/log")
+  echo "fuzz_$target: $runs executions, $speed per second, no findings"
+done
+echo "all fuzzers passed"

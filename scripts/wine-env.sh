@@ -1,0 +1,86 @@
+# shellcheck shell=bash
+# Sourced by the scripts that run Windows programs under Wine: makes one
+# Wine prefix under the Windows build tree, starts one virtual X server
+# (unless asked to use the caller's display) and stops both again when the
+# sourcing shell exits, also on failure.
+#
+#   source scripts/wine-env.sh PREFIX_DIR [--use-display]
+#
+# Exports WINEPREFIX, WINEDEBUG=-all, WINEDLLOVERRIDES (no Mono or Gecko
+# installer dialogs) and DISPLAY. Returns non-zero with a message on failure.
+
+wine_env_prefix=${1:?usage: source scripts/wine-env.sh PREFIX_DIR [--use-display]}
+wine_env_use_display=${2:-}
+wine_env_xvfb_pid=""
+wine_env_xvfb_log=""
+
+export WINEPREFIX="$wine_env_prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+# Stops the Wine server of our prefix and our X server; safe to call twice.
+wine_env_stop() {
+  if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+    timeout 20 wineserver -k >/dev/null 2>&1 || true
+  fi
+  if [ -n "$wine_env_xvfb_pid" ]; then
+    kill "$wine_env_xvfb_pid" 2>/dev/null || true
+    for _ in $(seq 1 50); do
+      kill -0 "$wine_env_xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -9 "$wine_env_xvfb_pid" 2>/dev/null || true
+    wait "$wine_env_xvfb_pid" 2>/dev/null || true
+    wine_env_xvfb_pid=""
+  fi
+  rm -f "$wine_env_xvfb_log"
+}
+
+# Starts Xvfb with a 24-bit 1280 x 1024 screen on a display number that it
+# picks itself (the first free one, reported through -displayfd, so that
+# parallel runs cannot race for a number); no access control, local sockets
+# only.
+wine_env_start_xvfb() {
+  wine_env_xvfb_log=$(mktemp)
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -ac 3>"$number_file" \
+    >"$wine_env_xvfb_log" 2>&1 &
+  wine_env_xvfb_pid=$!
+  local number=""
+  for _ in $(seq 1 300); do
+    number=$(tr -dc 0-9 <"$number_file")
+    [ -n "$number" ] && break
+    kill -0 "$wine_env_xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  rm -f "$number_file"
+  if [ -z "$number" ]; then
+    echo "error: Xvfb did not start within 30 s; its output:" >&2
+    cat "$wine_env_xvfb_log" >&2
+    return 1
+  fi
+  export DISPLAY=":$number"
+}
+
+trap wine_env_stop EXIT
+trap 'wine_env_stop; exit 130' INT TERM
+
+if [ "$wine_env_use_display" = "--use-display" ] && [ -n "${DISPLAY:-}" ]; then
+  :
+else
+  wine_env_start_xvfb || return 1
+fi
+
+mkdir -p "$(dirname "$WINEPREFIX")"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "creating the Wine prefix $WINEPREFIX"
+fi
+# wineboot also brings an existing prefix up to date and starts the server;
+# waiting for the server makes sure the registry is written before tests run.
+if ! timeout 180 wineboot --init >/dev/null 2>&1 || ! timeout 120 wineserver -w; then
+  echo "error: Wine could not set up the prefix $WINEPREFIX within its time limit" >&2
+  echo "       (try: rm -rf '$WINEPREFIX' and run again; WINEDEBUG=err+all shows why)" >&2
+  return 1
+fi
