@@ -32,6 +32,10 @@ function(zt738_test name)
   add_executable(${name} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gtest)
   add_test(NAME ${name} COMMAND ${name})
+  if(ZT738_SANITIZE)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT
+      "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
+  endif()
   # A test that hangs under Wine is killed sooner: the Wine run has a budget.
   if(CMAKE_CROSSCOMPILING)
     set_tests_properties(${name} PROPERTIES TIMEOUT 120)

@@ -6,8 +6,8 @@
 #
 #   source scripts/wine-env.sh PREFIX_DIR [--use-display]
 #
-# Exports WINEPREFIX, WINEDEBUG=-all, WINEDLLOVERRIDES (no Mono or Gecko
-# installer dialogs) and DISPLAY. Returns non-zero with a message on failure.
+# Exports WINEPREFIX, WINEDEBUG=-all, WINEDLLOVERRIDES and DISPLAY. Returns
+# non-zero with a message on failure.
 
 wine_env_prefix=${1:?usage: source scripts/wine-env.sh PREFIX_DIR [--use-display]}
 wine_env_use_display=${2:-}
@@ -16,7 +16,10 @@ wine_env_xvfb_log=""
 
 export WINEPREFIX="$wine_env_prefix"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installer dialogs; no crash debugger, which would keep a
+# crashed program alive until its test times out (without it, a crash ends
+# the program at once, with the exception code's low byte as its status).
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 export WINEARCH=win64
 
 # Stops the Wine server of our prefix and our X server; safe to call twice.

@@ -30,7 +30,9 @@ TEST(EditorMain, DrawsSavesAndQuits) {
   ClickScript script;
   auto look = [&](int x, int y) { script.seen.push_back(screenPixel(x, y)); };
   script.steps = {
-      [] {},  // the first tick may come before the first copy of the canvas
+      // Without the package's entry point the window starts hidden; the
+      // first tick may also come before the first copy of the canvas.
+      [] { ShowWindow(graphicsWindow(), SW_SHOWNORMAL); },
       [&] {
         look(0, 0);
         look(-275, 225);

@@ -12,9 +12,15 @@
 
 namespace {
 
-// The test process's one display; it lives until the process ends.
+// The test process's one display; it lives until the process ends. Without
+// the package's own entry point the windows start hidden, and a hidden
+// window has no pixels to read on Win32.
 Display& sharedDisplay() {
-  static Display* display = new Display();
+  static Display* display = [] {
+    auto* made = new Display();
+    ShowWindow(graphicsWindow(), SW_SHOWNORMAL);
+    return made;
+  }();
   return *display;
 }
 

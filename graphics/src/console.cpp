@@ -28,6 +28,7 @@ int ZT738_console_printf(const char* format, ...) {
 }
 
 void ZT738_console_put_line(char* line) {
+  if (textWindow == nullptr || line == nullptr) return;  // no window yet: the line is only stored
   HDC dc = GetDC(textWindow);
   HGDIOBJ oldFont = SelectObject(dc, GetStockObject(ANSI_FIXED_FONT));
   TEXTMETRICA metrics = {};

@@ -102,38 +102,33 @@ void ZT738_menu_command(WPARAM command) {
   }
 }
 
+// key is a virtual-key code: a letter key has its upper-case letter code
+// whether or not Shift is held, so this serves both cases. The lower-case
+// codes are other keys (numeric keypad, F1 to F3) and are not shortcuts.
 void ZT738_shortcut_key(WPARAM key) {
   switch (key) {
     case 'A':
-    case 'a':
       ZT738_menu_command(CmdAnimate);
       break;
     case 'H':
-    case 'h':
       ZT738_menu_command(CmdHalt);
       break;
     case 'F':
-    case 'f':
       ZT738_menu_command(CmdAdvanceFrame);
       break;
     case 'L':
-    case 'l':
       ZT738_menu_command(CmdLogging);
       break;
     case 'R':
-    case 'r':
       ZT738_menu_command(CmdRecordScript);
       break;
     case 'P':
-    case 'p':
       ZT738_menu_command(CmdPlaybackScript);
       break;
     case 'O':
-    case 'o':
       ZT738_menu_command(CmdPlayOne);
       break;
     case 'Q':
-    case 'q':
       ZT738_menu_command(CmdQuit);
       break;
     default:

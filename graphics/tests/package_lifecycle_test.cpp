@@ -43,6 +43,9 @@ TEST(Lifecycle, SettersDoNothingBeforeTheGraphicsWindowExists) {
   EXPECT_FALSE(animating);
   EXPECT_EQ(0, ZT738_set_logging(0));
   EXPECT_TRUE(logging);  // on until a display switches it off
+  // Console lines before the text window exists are only stored.
+  EXPECT_EQ(7, ZT738_console_printf("early %d", 1));
+  EXPECT_EQ("early 1", consoleHistory[consoleFirst]);
 }
 
 TEST(Lifecycle, WinMainKeepsItsArgumentsAndRunsTheProgram) {

@@ -126,6 +126,23 @@ TEST_F(Menu, ShortcutsActOnlyWhileCtrlIsHeld) {
   EXPECT_FALSE(quitRequested);
 }
 
+TEST_F(Menu, FunctionAndKeypadKeysAreNotLetterShortcuts) {
+  // The key codes of F1 to F3 and of the keypad digits equal the lower-case
+  // letters' character codes; Ctrl with them must not act as a shortcut.
+  HWND window = findGraphicsWindow();
+  sendCtrlLetter(window, 'a');  // VK_NUMPAD1
+  sendCtrlLetter(window, 'p');  // VK_F1
+  sendCtrlLetter(window, 'r');  // VK_F3
+  EXPECT_FALSE(animating);
+  EXPECT_FALSE(playingBack);
+  EXPECT_FALSE(recording);
+  sendCtrlLetter(window, 'q');  // VK_F2
+  drainMessages();
+  EXPECT_FALSE(quitRequested);
+  MSG msg;
+  EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+}
+
 TEST_F(Menu, LoggingToggleFollowsWithItsCheckMarkButLeavesTheTextWindow) {
   ZT738_show_text_window(0);
   choose(CmdLogging);
@@ -194,19 +211,14 @@ TEST_F(Menu, TheGreyLinesAndUnknownCommandsDoNothing) {
 
 TEST_F(Menu, TheAnimationSetterAppliesItsCodes) {
   EXPECT_EQ(1, ZT738_set_animation(2));
-  EXPECT_TRUE(animating);
   EXPECT_EQ(1, ZT738_set_animation(1));
   EXPECT_TRUE(animating);
   EXPECT_TRUE(oneFrameRequested);
+  EXPECT_EQ(1, ZT738_set_animation(3));  // accepted, no effect
   EXPECT_EQ(1, ZT738_set_animation(0));
   EXPECT_FALSE(animating);
   EXPECT_FALSE(oneFrameRequested);
-  EXPECT_EQ(1, ZT738_set_animation(3));
-  EXPECT_EQ(1, ZT738_set_animation(4));
-  EXPECT_FALSE(animating);
   EXPECT_FALSE(quitRequested);
-  EXPECT_EQ(1, ZT738_set_animation(5));
-  EXPECT_TRUE(quitRequested);
 }
 
 TEST_F(Menu, TimerTicksOnlySetTheTickSwitch) {

@@ -20,9 +20,12 @@ struct Table {
   uintptr_t next = 0x10000;
 };
 
+// Never destroyed: objects that live until the process ends (a program's
+// windows and menus, as on Win32) stay reachable from here instead of being
+// orphaned by a static destructor while the process exits.
 Table& table() {
-  static Table instance;
-  return instance;
+  static Table* instance = new Table;
+  return *instance;
 }
 
 }  // namespace

@@ -28,8 +28,8 @@ void copyBlock(Surface& dest, int destX, int destY, const Surface& src, int srcX
   const bool upward = &dest == &src && dy > sy;
   for (int64_t i = 0; i < h; ++i) {
     const int64_t row = upward ? h - 1 - i : i;
-    std::memmove(dest.row(static_cast<int>(dy + row)) + dx, src.row(static_cast<int>(sy + row)) + sx,
-                 bytes);
+    std::memmove(dest.row(static_cast<int>(dy + row)) + dx,
+                 src.row(static_cast<int>(sy + row)) + sx, bytes);
   }
 }
 
@@ -50,11 +50,15 @@ RECT subtractBounds(const RECT& a, const RECT& b) {
   const bool fullHeight = cut.top == a.top && cut.bottom == a.bottom;
   if (fullWidth && fullHeight) return RECT{0, 0, 0, 0};
   if (fullWidth) {
-    if (cut.top == a.top) r.top = cut.bottom;
-    else if (cut.bottom == a.bottom) r.bottom = cut.top;
+    if (cut.top == a.top)
+      r.top = cut.bottom;
+    else if (cut.bottom == a.bottom)
+      r.bottom = cut.top;
   } else if (fullHeight) {
-    if (cut.left == a.left) r.left = cut.right;
-    else if (cut.right == a.right) r.right = cut.left;
+    if (cut.left == a.left)
+      r.left = cut.right;
+    else if (cut.right == a.right)
+      r.right = cut.left;
   }
   return r;
 }

@@ -8,12 +8,11 @@
 using namespace zt::platform;
 using namespace zt::platform::gdi;
 
-BOOL BitBlt(HDC destHandle, int x, int y, int width, int height, HDC srcHandle, int srcX,
-            int srcY, DWORD rop) {
+BOOL BitBlt(HDC destHandle, int x, int y, int width, int height, HDC srcHandle, int srcX, int srcY,
+            DWORD rop) {
   DeviceContext *destDc, *srcDc;
   Surface *dest, *src;
-  if (rop != SRCCOPY || !drawTarget(destHandle, destDc, dest) ||
-      !drawTarget(srcHandle, srcDc, src))
+  if (rop != SRCCOPY || !drawTarget(destHandle, destDc, dest) || !drawTarget(srcHandle, srcDc, src))
     return FALSE;
   if (width > 0 && height > 0) copyBlock(*dest, x, y, *src, srcX, srcY, width, height);
   return TRUE;

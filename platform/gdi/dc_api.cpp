@@ -1,4 +1,6 @@
 // Device contexts: memory DCs, window DCs and their colour state.
+#include <vector>
+
 #include "gdi_objects.h"
 #include "hooks.h"
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <strings.h>
@@ -44,8 +45,19 @@ struct FaceFile {
 
 // Asks fontconfig for a face of the family; empty when it only offers a
 // substitute of another family.
+// Fontconfig starts on first use and hands its memory back at exit.
+bool fontconfigReady() {
+  static const bool ready = [] {
+    if (!FcInit()) return false;
+    std::atexit(FcFini);
+    return true;
+  }();
+  return ready;
+}
+
 FaceFile matchFamily(const std::string& family, bool bold, bool italic) {
   FaceFile found;
+  if (!fontconfigReady()) return found;
   FcPattern* pattern = FcPatternCreate();
   if (!pattern) return found;
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
@@ -110,11 +122,11 @@ class FreeTypeFace final : public SizedFace {
       const double gap = hhea->Line_Gap - ((up + down) - (hhea->Ascender - hhea->Descender));
       metrics_.externalLeading = std::max(0, static_cast<int>(std::lround(gap * scale)));
     }
-    const double average = os2 && os2->xAvgCharWidth > 0 ? os2->xAvgCharWidth
-                                                          : face_->max_advance_width / 2.0;
+    const double average =
+        os2 && os2->xAvgCharWidth > 0 ? os2->xAvgCharWidth : face_->max_advance_width / 2.0;
     metrics_.aveCharWidth = std::max(1, static_cast<int>(std::lround(average * scale)));
-    metrics_.maxCharWidth =
-        std::max(metrics_.aveCharWidth, static_cast<int>(std::lround(face_->max_advance_width * scale)));
+    metrics_.maxCharWidth = std::max(
+        metrics_.aveCharWidth, static_cast<int>(std::lround(face_->max_advance_width * scale)));
     metrics_.fixedPitch = FT_IS_FIXED_WIDTH(face_);
   }
 
@@ -172,7 +184,8 @@ Cache& cache() {
 
 const FaceFile& fileFor(const std::string& family, bool bold, bool italic) {
   std::string key = family;
-  std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::transform(key.begin(), key.end(), key.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
   auto [it, inserted] = cache().files.try_emplace({key, bold, italic});
   if (inserted) {
     it->second = family.empty() ? FaceFile{} : matchFamily(family, bold, italic);

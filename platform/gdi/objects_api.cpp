@@ -37,10 +37,14 @@ namespace {
 // The slot of the DC that an object of this kind goes into.
 HGDIOBJ* slotFor(DeviceContext& dc, const Object& object) {
   switch (object.data.index()) {
-    case 0: return &dc.pen;
-    case 1: return &dc.brush;
-    case 2: return &dc.font;
-    default: return &dc.bitmap;
+    case 0:
+      return &dc.pen;
+    case 1:
+      return &dc.brush;
+    case 2:
+      return &dc.font;
+    default:
+      return &dc.bitmap;
   }
 }
 

@@ -42,9 +42,7 @@ Paint paintOf(const DeviceContext& dc) {
   return paint;
 }
 
-int clampCoordinate(int value) {
-  return std::clamp(value, -coordinateLimit, coordinateLimit);
-}
+int clampCoordinate(int value) { return std::clamp(value, -coordinateLimit, coordinateLimit); }
 
 void normalise(int& left, int& top, int& right, int& bottom) {
   left = clampCoordinate(left);

@@ -42,7 +42,8 @@ void strokeRectangle(Surface& surface, int left, int top, int right, int bottom,
     Band reach;
     for (int i = 0; i < rows; ++i) {
       const int centre = y - (firstOffset + i);
-      if (centre >= top && centre <= bottom) reach.add(dot[static_cast<size_t>(i)].left, dot[static_cast<size_t>(i)].right);
+      if (centre >= top && centre <= bottom)
+        reach.add(dot[static_cast<size_t>(i)].left, dot[static_cast<size_t>(i)].right);
     }
     if (reach.empty()) continue;
     fillSpan(surface, y, left + reach.left, left + reach.right, colour);

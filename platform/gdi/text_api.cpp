@@ -53,10 +53,9 @@ bool extent(HDC dc, LPCSTR text, int count, LPSIZE size) {
 
 }  // namespace
 
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                  DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                  DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
-                  LPCSTR faceName) {
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR faceName) {
   // Width, angles, decorations and precision hints are accepted and not used.
   (void)width, (void)escapement, (void)orientation, (void)underline, (void)strikeOut;
   (void)charSet, (void)outPrecision, (void)clipPrecision, (void)quality;
@@ -129,9 +128,10 @@ BOOL TextOutA(HDC handle, int x, int y, LPCSTR text, int count) {
   const FaceMetrics& m = face->metrics();
   if (dc->bkMode == OPAQUE) {
     const long long right = static_cast<long long>(x) + textWidth(*face, text, count);
-    fillBox(*surface, x, y, static_cast<int>(std::min<long long>(right, 1LL << 30)),
-            static_cast<int>(std::min<long long>(static_cast<long long>(y) + m.height(), 1LL << 30)),
-            dc->bkColour & 0x00FFFFFF);
+    fillBox(
+        *surface, x, y, static_cast<int>(std::min<long long>(right, 1LL << 30)),
+        static_cast<int>(std::min<long long>(static_cast<long long>(y) + m.height(), 1LL << 30)),
+        dc->bkColour & 0x00FFFFFF);
   }
   long long penX = x;
   const long long baseline = static_cast<long long>(y) + m.ascent;

@@ -455,6 +455,9 @@ BOOL GetWindowRect(HWND hwnd, LPRECT rect);  // outer rectangle in screen coordi
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle);  // client -> outer
 int GetSystemMetrics(int index);  // a fixed 1280 x 1024 screen while headless
+// Non-client metrics as under Wine: border 1, dialog frame 3, sizing frame 4,
+// client edge 2 more, caption 19, menu bar 19. An overlapped window (neither
+// WS_CHILD nor WS_POPUP) gets its first WM_SIZE and WM_MOVE when first shown.
 HICON LoadIconA(HINSTANCE instance, LPCSTR name);      // stock icons only
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);  // stock cursors only
 HWND FindWindowA(LPCSTR className, LPCSTR title);      // top-level windows; NULL matches any

@@ -22,10 +22,6 @@ bool canActivate(HWND hwnd, HWND leaving) {
 }  // namespace
 
 void leaveWindow(HWND hwnd) {
-  if (focusWindow && isSelfOrDescendant(hwnd, focusWindow)) {
-    Window* w = findWindow(hwnd);
-    SetFocus(w && w->isChild() ? w->parent : nullptr);
-  }
   if (activeWindow && activeWindow == hwnd) {
     Window* w = findWindow(hwnd);
     HWND next = nullptr;
@@ -37,11 +33,11 @@ void leaveWindow(HWND hwnd) {
         if (canActivate(*it, hwnd)) next = *it;
       }
     }
-    if (next) {
-      SetActiveWindow(next);
-    } else {
-      SetActiveWindow(nullptr);
-    }
+    SetActiveWindow(next);
+  }
+  if (focusWindow && isSelfOrDescendant(hwnd, focusWindow)) {
+    Window* w = findWindow(hwnd);
+    SetFocus(w && w->isChild() ? w->parent : nullptr);
   }
 }
 
@@ -60,6 +56,10 @@ HWND GetActiveWindow(void) { return activeWindow; }
 
 HWND SetFocus(HWND hwnd) {
   if (hwnd) {
+    // A disabled window, or one inside a disabled window, cannot take the focus.
+    for (Window* w = findWindow(hwnd); w; w = w->isChild() ? findWindow(w->parent) : nullptr) {
+      if (!w->enabled()) return nullptr;
+    }
     if (!findWindow(hwnd)) return nullptr;
     // Focusing a window of another top-level window activates that one first.
     HWND top = topLevelOf(hwnd);

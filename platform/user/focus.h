@@ -5,10 +5,10 @@
 
 namespace zt::platform {
 
-// Moves the focus and the activation away from a window (and its
-// descendants) that is being hidden or destroyed: the focus goes to its
-// parent (none for a top-level window), the activation to its owner or else
-// to the newest other visible top-level window.
+// Moves the activation and then the focus away from a window (and its
+// descendants) that is being hidden or destroyed: the activation goes to its
+// owner or else to the newest other visible top-level window, the focus to
+// its parent (none for a top-level window).
 void leaveWindow(HWND hwnd);
 // Drops any reference to a window that no longer exists, without messages.
 void forgetWindow(HWND hwnd);

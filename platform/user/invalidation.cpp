@@ -57,11 +57,21 @@ void invalidateWindow(HWND hwnd, const RECT* rect, bool erase, bool allChildren)
     SIZE size = clientSize(*c);
     LONG x = c->rect.left + inset.left;
     LONG y = c->rect.top + inset.top;
-    RECT common = intersection(area, RECT{x, y, saturatingAdd(x, size.cx), saturatingAdd(y, size.cy)});
+    RECT common =
+        intersection(area, RECT{x, y, saturatingAdd(x, size.cx), saturatingAdd(y, size.cy)});
     if (isEmpty(common)) continue;
     RECT local{common.left - x, common.top - y, common.right - x, common.bottom - y};
     invalidateWindow(child, &local, erase, allChildren);
   }
+}
+
+void eraseNow(HWND hwnd) {
+  Window* w = findWindow(hwnd);
+  if (!w || !showsOnScreen(hwnd)) return;
+  if (w->eraseNeeded) GetUpdateRect(hwnd, nullptr, TRUE);
+  if ((w = findWindow(hwnd)) == nullptr) return;
+  std::vector<HWND> children = w->children;
+  for (HWND child : children) eraseNow(child);
 }
 
 bool windowMatchesFilter(HWND filter, HWND hwnd) {

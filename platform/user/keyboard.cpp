@@ -47,38 +47,75 @@ UINT scanCode(UINT vk) {
   if (vk >= 'A' && vk <= 'Z') return static_cast<BYTE>(kLetters[vk - 'A']);
   if (vk >= 0x70 && vk <= 0x79) return 0x3B + (vk - 0x70);  // F1 .. F10
   switch (vk) {
-    case VK_ESCAPE: return 0x01;
-    case VK_BACK: return 0x0E;
-    case VK_TAB: return 0x0F;
-    case VK_RETURN: return 0x1C;
-    case VK_CONTROL: case 0xA2: case 0xA3: return 0x1D;
-    case VK_SHIFT: case 0xA0: return 0x2A;
-    case 0xA1: return 0x36;  // right Shift
-    case VK_MENU: case 0xA4: case 0xA5: return 0x38;
-    case VK_SPACE: return 0x39;
-    case VK_CAPITAL: return 0x3A;
-    case VK_HOME: return 0x47;
-    case VK_UP: return 0x48;
-    case 0x21: return 0x49;  // Page Up
-    case VK_LEFT: return 0x4B;
-    case VK_RIGHT: return 0x4D;
-    case VK_END: return 0x4F;
-    case VK_DOWN: return 0x50;
-    case 0x22: return 0x51;  // Page Down
-    case 0x2D: return 0x52;  // Insert
-    case VK_DELETE: return 0x53;
-    case VK_OEM_MINUS: return 0x0C;
-    case VK_OEM_PLUS: return 0x0D;
-    case VK_OEM_4: return 0x1A;
-    case VK_OEM_6: return 0x1B;
-    case VK_OEM_1: return 0x27;
-    case VK_OEM_7: return 0x28;
-    case VK_OEM_3: return 0x29;
-    case VK_OEM_5: return 0x2B;
-    case VK_OEM_COMMA: return 0x33;
-    case VK_OEM_PERIOD: return 0x34;
-    case VK_OEM_2: return 0x35;
-    default: return 0;
+    case VK_ESCAPE:
+      return 0x01;
+    case VK_BACK:
+      return 0x0E;
+    case VK_TAB:
+      return 0x0F;
+    case VK_RETURN:
+      return 0x1C;
+    case VK_CONTROL:
+    case 0xA2:
+    case 0xA3:
+      return 0x1D;
+    case VK_SHIFT:
+    case 0xA0:
+      return 0x2A;
+    case 0xA1:
+      return 0x36;  // right Shift
+    case VK_MENU:
+    case 0xA4:
+    case 0xA5:
+      return 0x38;
+    case VK_SPACE:
+      return 0x39;
+    case VK_CAPITAL:
+      return 0x3A;
+    case VK_HOME:
+      return 0x47;
+    case VK_UP:
+      return 0x48;
+    case 0x21:
+      return 0x49;  // Page Up
+    case VK_LEFT:
+      return 0x4B;
+    case VK_RIGHT:
+      return 0x4D;
+    case VK_END:
+      return 0x4F;
+    case VK_DOWN:
+      return 0x50;
+    case 0x22:
+      return 0x51;  // Page Down
+    case 0x2D:
+      return 0x52;  // Insert
+    case VK_DELETE:
+      return 0x53;
+    case VK_OEM_MINUS:
+      return 0x0C;
+    case VK_OEM_PLUS:
+      return 0x0D;
+    case VK_OEM_4:
+      return 0x1A;
+    case VK_OEM_6:
+      return 0x1B;
+    case VK_OEM_1:
+      return 0x27;
+    case VK_OEM_7:
+      return 0x28;
+    case VK_OEM_3:
+      return 0x29;
+    case VK_OEM_5:
+      return 0x2B;
+    case VK_OEM_COMMA:
+      return 0x33;
+    case VK_OEM_PERIOD:
+      return 0x34;
+    case VK_OEM_2:
+      return 0x35;
+    default:
+      return 0;
   }
 }
 

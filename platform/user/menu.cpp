@@ -121,6 +121,8 @@ UINT GetMenuState(HMENU menu, UINT item, UINT flags) {
   MenuItem* found = findItem(menu, item, flags);
   if (!found) return UINT(-1);
   UINT state = found->flags;
+  // Separators read as greyed and disabled, as under Wine.
+  if (state & MF_SEPARATOR) state |= MF_GRAYED | MF_DISABLED;
   if (state & MF_POPUP) {
     // A popup's state carries the number of its items in the high byte.
     Menu* sub = findMenu(found->submenu);

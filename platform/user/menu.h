@@ -9,9 +9,9 @@
 namespace zt::platform {
 
 struct MenuItem {
-  UINT flags = 0;          // MF_GRAYED, MF_DISABLED, MF_CHECKED, MF_POPUP, MF_SEPARATOR
-  UINT_PTR id = 0;         // command identifier (the submenu handle for a popup)
-  HMENU submenu = nullptr; // MF_POPUP items
+  UINT flags = 0;           // MF_GRAYED, MF_DISABLED, MF_CHECKED, MF_POPUP, MF_SEPARATOR
+  UINT_PTR id = 0;          // command identifier (the submenu handle for a popup)
+  HMENU submenu = nullptr;  // MF_POPUP items
   std::string text;
 };
 

@@ -9,9 +9,10 @@ BOOL SetMenu(HWND hwnd, HMENU menu) {
   Window* w = findWindow(hwnd);
   if (!w || w->isChild()) return FALSE;  // child windows have no menu bar
   if (menu && !findMenu(menu)) return FALSE;
-  SIZE before = clientSize(*w);
+  POINT origin = clientPosition(*w);
+  SIZE size = clientSize(*w);
   w->menu = menu;
-  clientAreaChanged(hwnd, before);
+  clientAreaChanged(hwnd, origin, size);
   return TRUE;
 }
 

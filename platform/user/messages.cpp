@@ -99,7 +99,6 @@ bool retrieve(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
   if (!found && inRange(WM_TIMER, first, last)) found = takeDueTimer(filter, remove, out);
   if (!found) return false;
   if (fromInput && remove) keyMessageTaken(*out);
-  lastMessageTime = out->time;
   return true;
 }
 
@@ -175,17 +174,20 @@ void PostQuitMessage(int exitCode) {
 
 BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove) {
   if (!msg) return FALSE;
-  return retrieve(msg, hwnd, first, last, (remove & PM_REMOVE) != 0) ? TRUE : FALSE;
+  if (!retrieve(msg, hwnd, first, last, (remove & PM_REMOVE) != 0)) return FALSE;
+  lastMessageTime = msg->time;
+  return TRUE;
 }
 
 BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last) {
   if (!msg) return -1;
   if (hwnd && hwnd != reinterpret_cast<HWND>(-1) && !findWindow(hwnd)) return -1;
   for (;;) {
-    if (retrieve(msg, hwnd, first, last, true)) return msg->message == WM_QUIT ? FALSE : TRUE;
+    if (retrieve(msg, hwnd, first, last, true)) {
+      lastMessageTime = msg->time;
+      return msg->message == WM_QUIT ? FALSE : TRUE;
+    }
     waitFor(hwnd, first, last);
-    // A window that was the filter may have been destroyed while waiting.
-    if (hwnd && hwnd != reinterpret_cast<HWND>(-1) && !findWindow(hwnd)) return -1;
   }
 }
 

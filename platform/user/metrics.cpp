@@ -7,9 +7,13 @@
 //   SM_CXFRAME / SM_CYFRAME        4   sizing frame (WS_THICKFRAME)
 //   SM_CYCAPTION                  19   caption bar (WS_CAPTION)
 //   SM_CYMENU                     19   single-line menu bar
-// Each side of a window gets one frame: WS_THICKFRAME's, else the dialog
-// frame, else the thin border; WS_EX_CLIENTEDGE adds 2 inside it. The caption
-// and a top-level window's menu bar are added at the top.
+// The frame on each side is built as Wine builds it: 2 for an outer edge
+// (WS_THICKFRAME, WS_DLGFRAME or WS_EX_DLGMODALFRAME), 1 more for the sizing
+// border (WS_THICKFRAME), 1 more for the line (WS_BORDER, WS_DLGFRAME or
+// WS_EX_DLGMODALFRAME); WS_EX_CLIENTEDGE adds 2 inside. So a sizing frame
+// with a caption is 4, a dialog frame 3, a thin border 1, and a sizing frame
+// without a border line 3. The caption and a top-level window's menu bar are
+// added at the top.
 // For example 601 x 540 with WS_CAPTION | WS_SYSMENU and a menu leaves a
 // 595 x 496 client area; WS_OVERLAPPEDWINDOW at 1280 x 341 leaves 1272 x 314.
 #include "window.h"
@@ -22,6 +26,8 @@ constexpr int kScreenHeight = 1024;
 constexpr int kBorder = 1;
 constexpr int kDialogFrame = 3;
 constexpr int kSizingFrame = 4;
+constexpr int kOuterEdge = 2;
+constexpr int kSizingBorder = 1;
 constexpr int kClientEdge = 2;
 constexpr int kCaption = 19;
 constexpr int kMenuBar = 19;
@@ -29,14 +35,11 @@ constexpr int kMenuBar = 19;
 }  // namespace
 
 RECT nonClientInsets(DWORD style, DWORD exStyle, bool menuBar) {
+  bool modal = (exStyle & WS_EX_DLGMODALFRAME) != 0;
   int frame = 0;
-  if (style & WS_THICKFRAME) {
-    frame = kSizingFrame;
-  } else if ((style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) {
-    frame = kDialogFrame;
-  } else if (style & WS_BORDER) {
-    frame = kBorder;
-  }
+  if ((style & (WS_THICKFRAME | WS_DLGFRAME)) || modal) frame += kOuterEdge;
+  if (style & WS_THICKFRAME) frame += kSizingBorder;
+  if ((style & (WS_BORDER | WS_DLGFRAME)) || modal) frame += kBorder;
   if (exStyle & WS_EX_CLIENTEDGE) frame += kClientEdge;
   int top = frame;
   if ((style & WS_CAPTION) == WS_CAPTION) top += kCaption;
@@ -44,7 +47,9 @@ RECT nonClientInsets(DWORD style, DWORD exStyle, bool menuBar) {
   return RECT{frame, top, frame, frame};
 }
 
-RECT nonClientInsets(const Window& w) { return nonClientInsets(w.style, w.exStyle, w.hasMenuBar()); }
+RECT nonClientInsets(const Window& w) {
+  return nonClientInsets(w.style, w.exStyle, w.hasMenuBar());
+}
 
 }  // namespace zt::platform
 

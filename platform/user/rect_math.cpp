@@ -24,7 +24,8 @@ RECT boundingUnion(const RECT& a, const RECT& b) {
 
 LONG saturatingAdd(LONG a, LONG b) {
   int64_t sum = static_cast<int64_t>(a) + b;
-  sum = std::clamp<int64_t>(sum, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max());
+  sum =
+      std::clamp<int64_t>(sum, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max());
   return static_cast<LONG>(sum);
 }
 

@@ -76,8 +76,8 @@ void killWindowTimers(HWND hwnd) {
 }
 
 bool isTimerProc(TIMERPROC proc) {
-  return proc && std::any_of(timers.begin(), timers.end(),
-                             [&](const Timer& t) { return t.proc == proc; });
+  return proc &&
+         std::any_of(timers.begin(), timers.end(), [&](const Timer& t) { return t.proc == proc; });
 }
 
 }  // namespace zt::platform

@@ -1,6 +1,7 @@
 // TranslateMessage: the character that a key-down makes on a US keyboard,
 // given the thread's key state, is posted as WM_CHAR (WM_SYSCHAR for a
-// WM_SYSKEYDOWN) with the key's lParam.
+// WM_SYSKEYDOWN) with the key's lParam. As on Win32 (and Wine), the result is
+// TRUE for every key message, whether or not a character was posted.
 #include "win32.h"
 
 namespace zt::platform {
@@ -13,10 +14,10 @@ struct Punctuation {
 };
 
 constexpr Punctuation kPunctuation[] = {
-    {VK_OEM_1, ';', ':'},      {VK_OEM_PLUS, '=', '+'},   {VK_OEM_COMMA, ',', '<'},
-    {VK_OEM_MINUS, '-', '_'},  {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},
-    {VK_OEM_3, '`', '~'},      {VK_OEM_4, '[', '{'},      {VK_OEM_5, '\\', '|'},
-    {VK_OEM_6, ']', '}'},      {VK_OEM_7, '\'', '"'},
+    {VK_OEM_1, ';', ':'},     {VK_OEM_PLUS, '=', '+'},   {VK_OEM_COMMA, ',', '<'},
+    {VK_OEM_MINUS, '-', '_'}, {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},
+    {VK_OEM_3, '`', '~'},     {VK_OEM_4, '[', '{'},      {VK_OEM_5, '\\', '|'},
+    {VK_OEM_6, ']', '}'},     {VK_OEM_7, '\'', '"'},
 };
 constexpr char kShiftedDigits[] = ")!@#$%^&*(";
 
@@ -31,14 +32,22 @@ int characterOf(UINT vk, const BYTE* state) {
   if (control) {
     if (vk >= 'A' && vk <= 'Z') return static_cast<int>(vk - 'A' + 1);
     switch (vk) {
-      case VK_RETURN: return '\n';
-      case VK_BACK: return 0x7F;
-      case VK_ESCAPE: return 0x1B;
-      case VK_SPACE: return ' ';
-      case VK_OEM_4: return 0x1B;  // Ctrl+[
-      case VK_OEM_5: return 0x1C;  // Ctrl+backslash
-      case VK_OEM_6: return 0x1D;  // Ctrl+]
-      default: return -1;
+      case VK_RETURN:
+        return '\n';
+      case VK_BACK:
+        return 0x7F;
+      case VK_ESCAPE:
+        return 0x1B;
+      case VK_SPACE:
+        return ' ';
+      case VK_OEM_4:
+        return 0x1B;  // Ctrl+[
+      case VK_OEM_5:
+        return 0x1C;  // Ctrl+backslash
+      case VK_OEM_6:
+        return 0x1D;  // Ctrl+]
+      default:
+        return -1;
     }
   }
   if (vk >= 'A' && vk <= 'Z') {
@@ -50,12 +59,18 @@ int characterOf(UINT vk, const BYTE* state) {
     if (p.vk == vk) return shift ? p.shifted : p.plain;
   }
   switch (vk) {
-    case VK_SPACE: return ' ';
-    case VK_RETURN: return '\r';
-    case VK_BACK: return '\b';
-    case VK_ESCAPE: return 0x1B;
-    case VK_TAB: return '\t';
-    default: return -1;
+    case VK_SPACE:
+      return ' ';
+    case VK_RETURN:
+      return '\r';
+    case VK_BACK:
+      return '\b';
+    case VK_ESCAPE:
+      return 0x1B;
+    case VK_TAB:
+      return '\t';
+    default:
+      return -1;
   }
 }
 
@@ -64,12 +79,14 @@ int characterOf(UINT vk, const BYTE* state) {
 
 BOOL TranslateMessage(const MSG* msg) {
   if (!msg) return FALSE;
-  if (msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP) return TRUE;  // as Win32
+  if (msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP) return TRUE;
   if (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN) return FALSE;
   BYTE state[256];
   GetKeyboardState(state);
   int ch = zt::platform::characterOf(static_cast<UINT>(msg->wParam) & 0xFF, state);
-  if (ch < 0) return FALSE;
-  UINT message = msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
-  return PostMessageA(msg->hwnd, message, static_cast<WPARAM>(ch), msg->lParam);
+  if (ch >= 0) {
+    UINT message = msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
+    PostMessageA(msg->hwnd, message, static_cast<WPARAM>(ch), msg->lParam);
+  }
+  return TRUE;
 }

@@ -33,19 +33,21 @@ struct Window {
   std::string title;
   DWORD style = 0;
   DWORD exStyle = 0;
-  RECT rect{};              // outer rectangle: parent client coordinates for a
-                            // child, screen coordinates otherwise
-  HWND parent = nullptr;    // WS_CHILD windows only
-  HWND owner = nullptr;     // top-level windows created with a parent
-  int id = 0;               // control identifier of a child window
-  HMENU menu = nullptr;     // menu bar of a top-level window
+  RECT rect{};                 // outer rectangle: parent client coordinates for a
+                               // child, screen coordinates otherwise
+  HWND parent = nullptr;       // WS_CHILD windows only
+  HWND owner = nullptr;        // top-level windows created with a parent
+  int id = 0;                  // control identifier of a child window
+  HMENU menu = nullptr;        // menu bar of a top-level window
   std::vector<HWND> children;  // in creation order
-  Surface surface;          // client pixels, sized as the client area
-  RECT update{};            // bounding box of the invalid client area
-  bool eraseNeeded = false; // the invalidation asked for WM_ERASEBKGND
-  RECT erasing{};           // while BeginPaint sends WM_ERASEBKGND: the area
-                            // that DefWindowProcA fills (else the whole client)
-  bool destroying = false;  // DestroyWindow has begun
+  Surface surface;             // client pixels, sized as the client area
+  RECT update{};               // bounding box of the invalid client area
+  bool eraseNeeded = false;    // the invalidation asked for WM_ERASEBKGND
+  RECT erasing{};              // while BeginPaint sends WM_ERASEBKGND: the area
+                               // that DefWindowProcA fills (else the whole client)
+  bool destroying = false;     // DestroyWindow has begun
+  bool sizePending = false;    // an overlapped window hears WM_SIZE and WM_MOVE
+                               // when first shown, not when created (as Wine)
   void* dialogData = nullptr;  // free slot for the dialog manager
   LONG_PTR userData = 0;       // free slot for the dialog manager
 
@@ -81,13 +83,20 @@ POINT clientOriginOnScreen(const Window& w);
 // Moves or resizes a window (rect as Window::rect); resizes its surface and
 // sends WM_SIZE / WM_MOVE when the client area's size / position changed.
 void setWindowRect(HWND hwnd, const RECT& rect);
-// Recomputes the client area after a style or menu change; WM_SIZE if it changed.
-void clientAreaChanged(HWND hwnd, SIZE before);
+// Recomputes the client area after a style or menu change: WM_MOVE if its
+// origin moved, then WM_SIZE if its size changed.
+void clientAreaChanged(HWND hwnd, POINT originBefore, SIZE sizeBefore);
+// The client area's top-left relative to the parent's client area (screen
+// for a top-level window): what WM_MOVE reports.
+POINT clientPosition(const Window& w);
 
 // Painting: adds rect (client coordinates; nullptr: everything) to the update
 // region of the window and of the visible children that it covers (all of
 // them when allChildren, else not through WS_CLIPCHILDREN).
 void invalidateWindow(HWND hwnd, const RECT* rect, bool erase, bool allChildren = false);
+// Sends WM_ERASEBKGND now to the window and its visible descendants that wait
+// for it, as Win32 does for what appears when windows are shown or moved.
+void eraseNow(HWND hwnd);
 // The first visible window (creation order) that needs painting and matches
 // the message filter (see windowMatchesFilter), or nullptr.
 HWND windowToPaint(HWND filter);

@@ -1,5 +1,6 @@
 // CreateWindowExA: WM_NCCREATE, WM_CREATE, then WM_SIZE and WM_MOVE with the
-// client area, then showing when WS_VISIBLE was asked for.
+// client area (an overlapped window gets these when first shown, as under
+// Wine), then showing when WS_VISIBLE was asked for.
 #include "menu.h"
 #include "window.h"
 
@@ -17,8 +18,12 @@ RECT initialRect(DWORD style, int x, int y, int width, int height) {
     y = 0;
   }
   if (width == CW_USEDEFAULT) {
-    width = topLevel ? GetSystemMetrics(SM_CXSCREEN) * kDefaultSizeNumerator / kDefaultSizeDenominator : 0;
-    height = topLevel ? GetSystemMetrics(SM_CYSCREEN) * kDefaultSizeNumerator / kDefaultSizeDenominator : 0;
+    width = topLevel
+                ? GetSystemMetrics(SM_CXSCREEN) * kDefaultSizeNumerator / kDefaultSizeDenominator
+                : 0;
+    height = topLevel
+                 ? GetSystemMetrics(SM_CYSCREEN) * kDefaultSizeNumerator / kDefaultSizeDenominator
+                 : 0;
   }
   if (width < 0) width = 0;
   if (height < 0) height = 0;
@@ -47,6 +52,8 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style,
   window->style = style & ~static_cast<DWORD>(WS_VISIBLE);  // shown once created
   window->exStyle = exStyle;
   window->rect = initialRect(style, x, y, width, height);
+  // Overlapped windows hear of their size when first shown, as under Wine.
+  window->sizePending = !(style & (WS_CHILD | WS_POPUP));
   if (style & WS_CHILD) {
     window->parent = parent;
     window->id = static_cast<int>(reinterpret_cast<intptr_t>(menu));
@@ -84,12 +91,13 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style,
   }
   Window* w = findWindow(hwnd);
   if (!w || w->destroying) return nullptr;
-  size = clientSize(*w);
-  RECT inset = nonClientInsets(*w);
-  POINT origin{w->rect.left + inset.left, w->rect.top + inset.top};
-  SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(size.cx, size.cy));
-  SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
-  if (!findWindow(hwnd)) return nullptr;
+  if (!w->sizePending) {
+    size = clientSize(*w);
+    POINT origin = clientPosition(*w);
+    SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(size.cx, size.cy));
+    SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
+    if (!findWindow(hwnd)) return nullptr;
+  }
   if (style & WS_VISIBLE) ShowWindow(hwnd, SW_SHOW);
   return findWindow(hwnd) ? hwnd : nullptr;
 }

@@ -1,6 +1,7 @@
 // Window geometry: client size and origin, moving and resizing.
 // GetClientRect, GetWindowRect, MoveWindow.
 #include <algorithm>
+#include <cstring>
 
 #include "window.h"
 
@@ -27,14 +28,12 @@ void resizeSurface(Surface& s, int width, int height) {
   }
 }
 
-// The client area's top-left relative to the parent's client area (screen
-// for a top-level window): what WM_MOVE reports.
+}  // namespace
+
 POINT clientPosition(const Window& w) {
   RECT inset = nonClientInsets(w);
   return POINT{w.rect.left + inset.left, w.rect.top + inset.top};
 }
-
-}  // namespace
 
 SIZE clientSize(const Window& w) {
   RECT inset = nonClientInsets(w);
@@ -74,12 +73,16 @@ void setWindowRect(HWND hwnd, const RECT& rect) {
   if (resized) SendMessageA(hwnd, WM_SIZE, kSizeRestored, MAKELPARAM(size.cx, size.cy));
 }
 
-void clientAreaChanged(HWND hwnd, SIZE before) {
+void clientAreaChanged(HWND hwnd, POINT originBefore, SIZE sizeBefore) {
   Window* w = findWindow(hwnd);
   if (!w) return;
   SIZE size = clientSize(*w);
+  POINT origin = clientPosition(*w);
   resizeSurface(w->surface, size.cx, size.cy);
-  if (size.cx != before.cx || size.cy != before.cy) {
+  if (origin.x != originBefore.x || origin.y != originBefore.y) {
+    SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
+  }
+  if (size.cx != sizeBefore.cx || size.cy != sizeBefore.cy) {
     SendMessageA(hwnd, WM_SIZE, kSizeRestored, MAKELPARAM(size.cx, size.cy));
   }
 }
@@ -114,7 +117,12 @@ BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
   if (!findWindow(hwnd)) return FALSE;
   // Negative sizes are taken as 0, as on Win32.
   RECT rect{x, y, saturatingAdd(x, std::max(width, 0)), saturatingAdd(y, std::max(height, 0))};
+  Window* w = findWindow(hwnd);
+  bool changed = std::memcmp(&w->rect, &rect, sizeof rect) != 0;
   setWindowRect(hwnd, rect);
-  if (repaint) invalidateWindow(hwnd, nullptr, true);
+  if (repaint && changed) {
+    invalidateWindow(hwnd, nullptr, true);
+    eraseNow(hwnd);
+  }
   return TRUE;
 }

@@ -20,16 +20,28 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
       // Everything that appears is to be painted, children included.
       invalidateWindow(hwnd, nullptr, true, true);
     } else {
-      leaveWindow(hwnd);
-      if ((w = findWindow(hwnd)) == nullptr) return wasVisible;
       w->style &= ~static_cast<DWORD>(WS_VISIBLE);
       if (w->isChild()) {
+        // Uncover the parent where the child was.
         RECT r = w->rect;
         invalidateWindow(w->parent, &r, true);
+        eraseNow(w->parent);
       }
+      leaveWindow(hwnd);
     }
   }
   if (activate) SetActiveWindow(hwnd);
+  if (show && !wasVisible) {
+    // What appears is erased at once; WM_PAINT follows through the queue.
+    eraseNow(hwnd);
+    if ((w = findWindow(hwnd)) != nullptr && w->sizePending) {
+      w->sizePending = false;
+      SIZE size = clientSize(*w);
+      POINT origin = clientPosition(*w);
+      SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(size.cx, size.cy));
+      SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
+    }
+  }
   return wasVisible ? TRUE : FALSE;
 }
 

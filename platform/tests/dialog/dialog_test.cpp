@@ -202,11 +202,11 @@ RECT placedDialog(HWND owner, int x, int y, DWORD extraStyle) {
 }
 
 TEST_F(DialogTest, ThePositionIsMeasuredFromTheOwnerUnlessAbsolute) {
-  const RECT near = placedDialog(owner, 10, 10, 0);
-  const RECT far = placedDialog(owner, 110, 60, 0);
-  EXPECT_EQ(far.left - near.left, 100);
-  EXPECT_EQ(far.top - near.top, 50);
-  EXPECT_EQ(far.right - far.left, near.right - near.left);
+  const RECT before = placedDialog(owner, 10, 10, 0);
+  const RECT moved = placedDialog(owner, 110, 60, 0);
+  EXPECT_EQ(moved.left - before.left, 100);
+  EXPECT_EQ(moved.top - before.top, 50);
+  EXPECT_EQ(moved.right - moved.left, before.right - before.left);
   const RECT absoluteNear = placedDialog(owner, 10, 10, DS_ABSALIGN);
   const RECT absoluteFar = placedDialog(owner, 110, 60, DS_ABSALIGN);
   EXPECT_EQ(absoluteFar.left, absoluteNear.left);

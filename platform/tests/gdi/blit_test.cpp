@@ -88,6 +88,7 @@ const RECT kWholeClip{0, 0, 12, 8};
 const RECT kWideScroll{1, 1, 11, 7};
 const RECT kInnerClip{2, 2, 10, 6};
 
+// clang-format off
 const ScrollCase kScrolls[] = {
     {0, -3, nullptr, nullptr, {}, {
      "03 13 23 33 43 53 63 73 83 93 103 113",
@@ -174,6 +175,7 @@ const ScrollCase kScrolls[] = {
      ".. .. .. .. .. .. .. .. .. .. .. ..",
      ".. .. .. .. .. .. .. .. .. .. .. .."}},
 };
+// clang-format on
 
 std::string text(const RECT& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +

@@ -2,6 +2,7 @@
 // Win32 draws.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "shape_case.h"
@@ -10,6 +11,7 @@ using namespace gdi_test;
 
 namespace {
 
+// clang-format off
 const ShapeCase kRectangles[] = {
     {"pen 1, solid brush", 1, true, {1, 1, 11, 8}, 12, 9,
      "............"
@@ -108,11 +110,6 @@ const ShapeCase kRectangles[] = {
      "............"
      ".PPPPPPPPPP."
      "............"},
-    {"height 2 is two rows", 1, true, {1, 1, 11, 3}, 12, 4,
-     "............"
-     ".PPPPPPPPPP."
-     ".PPPPPPPPPP."
-     "............"},
     {"null pen, width 1: nothing", -1, true, {1, 1, 2, 8}, 3, 9,
      "..."
      "..."
@@ -133,16 +130,6 @@ const ShapeCase kRectangles[] = {
      ".B.."
      "...."
      "...."},
-    {"null pen, width 3: two columns", -1, true, {1, 1, 4, 8}, 5, 9,
-     "....."
-     ".BB.."
-     ".BB.."
-     ".BB.."
-     ".BB.."
-     ".BB.."
-     ".BB.."
-     "....."
-     "....."},
     {"pen 3, solid brush", 3, true, {2, 2, 14, 11}, 16, 13,
      "................"
      "..PPPPPPPPPPPP.."
@@ -233,20 +220,6 @@ const ShapeCase kRectangles[] = {
      ".PPPPP."
      "..PPP.."
      "......."},
-    {"pen 5, width 2", 5, true, {3, 3, 5, 10}, 8, 13,
-     "........"
-     "..PPPP.."
-     ".PPPPPP."
-     ".PPPPPP."
-     ".PPPPPP."
-     ".PPPPPP."
-     ".PPPPPP."
-     ".PPPPPP."
-     ".PPPPPP."
-     ".PPPPPP."
-     ".PPPPPP."
-     "..PPPP.."
-     "........"},
     {"pen 3, width 1", 3, true, {2, 2, 3, 9}, 5, 11,
      "....."
      "..P.."
@@ -285,22 +258,6 @@ const ShapeCase kRectangles[] = {
      "..PPPPPPPP..."
      "............."
      "............."},
-    {"pen 6, hollow brush", 6, false, {4, 4, 11, 11}, 15, 15,
-     "..............."
-     "...PPPPPPPP...."
-     "..PPPPPPPPPP..."
-     ".PPPPPPPPPPPP.."
-     ".PPPPPPPPPPPP.."
-     ".PPPPPPPPPPPP.."
-     ".PPPPPPPPPPPP.."
-     ".PPPPPPPPPPPP.."
-     ".PPPPPPPPPPPP.."
-     ".PPPPPPPPPPPP.."
-     ".PPPPPPPPPPPP.."
-     "..PPPPPPPPPP..."
-     "...PPPPPPPP...."
-     "..............."
-     "..............."},
     {"clipped at the surface edge", 1, true, {-3, -3, 5, 5}, 6, 6,
      "BBBBP."
      "BBBBP."
@@ -318,6 +275,7 @@ const ShapeCase kRectangles[] = {
      "PPPPPP.."
      "........"},
 };
+// clang-format on
 
 TEST(Rectangle, CoversExactlyWhatWin32Covers) {
   for (const ShapeCase& c : kRectangles) expectCoverage(c, Rectangle);
@@ -365,12 +323,23 @@ TEST(FillRect, FillsWithoutRightAndBottomEdges) {
                  "......",
                  6),
             canvas.mask(kPen, kBrush));
-  // The hollow brush paints nothing; a missing rectangle or brush fails.
+  // The hollow brush paints nothing.
   canvas.clear(RGB(255, 255, 255));
   FillRect(canvas.dc(), &r, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
   EXPECT_EQ(RGB(255, 255, 255), canvas.at(2, 2));
+  DeleteObject(brush);
+}
+
+TEST(FillRect, MissingRectangleOrBrushFails) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Win32 does not check its arguments here and faults";
+#endif
+  Canvas canvas(4, 4);
+  HBRUSH brush = CreateSolidBrush(kBrush);
+  const RECT r{0, 0, 2, 2};
   EXPECT_EQ(0, FillRect(canvas.dc(), nullptr, brush));
   EXPECT_EQ(0, FillRect(canvas.dc(), &r, nullptr));
+  EXPECT_EQ(RGB(255, 255, 255), canvas.at(0, 0));
   DeleteObject(brush);
 }
 
@@ -382,6 +351,45 @@ TEST(Pixels, SetAndGetInsideAndOutside) {
   for (POINT p : {POINT{-1, 0}, POINT{0, -1}, POINT{4, 0}, POINT{0, 3}})
     EXPECT_EQ(CLR_INVALID, canvas.at(p.x, p.y)) << p.x << "," << p.y;
   EXPECT_EQ(CLR_INVALID, GetPixel(nullptr, 0, 0));
+}
+
+}  // namespace
+
+namespace {
+
+// Every pixel of the canvas still white.
+bool untouched(const Canvas& canvas) {
+  for (int y = 0; y < canvas.height(); ++y)
+    for (int x = 0; x < canvas.width(); ++x)
+      if (canvas.at(x, y) != RGB(255, 255, 255)) return false;
+  return true;
+}
+
+TEST(ExtremeArguments, FarAwayDrawingLeavesTheSurfaceAlone) {
+  Canvas canvas(16, 16), source(16, 16);
+  source.clear(RGB(0, 0, 0));
+  const int distant = 1000000000;
+  Ellipse(canvas.dc(), distant, distant, distant + 50, distant + 50);
+  Ellipse(canvas.dc(), -distant - 50, -distant - 50, -distant, -distant);
+  Rectangle(canvas.dc(), INT32_MIN, INT32_MIN, INT32_MIN + 3, INT32_MIN + 3);
+  BitBlt(canvas.dc(), INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, source.dc(), 0, 0, SRCCOPY);
+  BitBlt(canvas.dc(), 0, 0, 16, 16, source.dc(), INT32_MAX - 4, INT32_MAX - 4, SRCCOPY);
+  TextOutA(canvas.dc(), INT32_MIN, 0, "distant", 3);
+  TextOutA(canvas.dc(), INT32_MAX - 10, INT32_MAX - 10, "distant", 3);
+  EXPECT_TRUE(untouched(canvas));
+  ScrollDC(source.dc(), INT32_MIN, INT32_MAX, nullptr, nullptr, nullptr, nullptr);
+  EXPECT_EQ(RGB(0, 0, 0), source.at(8, 8));
+}
+
+TEST(ExtremeArguments, VeryWidePenCoversEverythingAround) {
+  Canvas canvas(20, 20);
+  HPEN pen = CreatePen(PS_SOLID, 100000, kPen);
+  HGDIOBJ old = SelectObject(canvas.dc(), pen);
+  EXPECT_TRUE(Rectangle(canvas.dc(), 8, 8, 12, 12));
+  EXPECT_EQ(kPen, canvas.at(0, 0));
+  EXPECT_EQ(kPen, canvas.at(19, 19));
+  SelectObject(canvas.dc(), old);
+  DeleteObject(pen);
 }
 
 }  // namespace

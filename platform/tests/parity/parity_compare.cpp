@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   for (const RasterDifference& d : diffs) {
     const bool bad = d.missing || d.pixels != 0;
     const char* verdict = !bad ? "same" : d.mustMatch ? "DIFFERS" : "differs (reported only)";
-    std::printf("  %-34s %6d  %s%s%s\n", d.name.c_str(), d.pixels, verdict,
+    std::printf("  %-40s %6d  %s%s%s\n", d.name.c_str(), d.pixels, verdict,
                 d.note.empty() ? "" : ": ", d.note.c_str());
     (d.mustMatch ? strict : loose) += 1;
     if (bad) (d.mustMatch ? strictBad : looseBad) += 1;

@@ -121,6 +121,20 @@ TEST_F(Messages, GetMessageReturnsFalseOnQuit) {
   EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+TEST_F(Messages, QuitIgnoresTheFilters) {
+  HWND hwnd = createRecorder();
+  WindowGuard guard(hwnd);
+  PostQuitMessage(1);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+  PostQuitMessage(2);
+  ASSERT_TRUE(PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+  EXPECT_EQ(msg.wParam, 2u);
+  EXPECT_EQ(msg.hwnd, nullptr);
+}
+
 TEST_F(Messages, GetMessageWaitsForAMessagePostedByAnotherThread) {
   HWND hwnd = createRecorder();
   WindowGuard guard(hwnd);
@@ -138,11 +152,13 @@ TEST_F(Messages, GetMessageWaitsForAMessagePostedByAnotherThread) {
 }
 
 TEST_F(Messages, WaitMessageWakesForAMessagePostedByAnotherThread) {
+  HWND hwnd = createRecorder();
+  WindowGuard guard(hwnd);
   std::atomic<bool> posted{false};
-  std::thread poster([&posted] {
+  std::thread poster([&posted, hwnd] {
     Sleep(50);
     posted = true;
-    PostMessageA(nullptr, WM_USER + 9, 0, 0);
+    PostMessageA(hwnd, WM_USER + 9, 0, 0);
   });
   EXPECT_TRUE(WaitMessage());
   poster.join();
@@ -288,4 +304,35 @@ TEST_F(Messages, BeginPaintErasesOnlyWhenAsked) {
   EXPECT_TRUE(log.fErase);  // still to be erased by the painter
   DestroyWindow(hwnd);
   eraseLog = nullptr;
+}
+
+namespace {
+
+LRESULT CALLBACK plainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_F(Messages, DefaultErasingFillsWithTheClassBrush) {
+  const COLORREF colour = RGB(10, 20, 30);
+  // The class, and so its brush, lives as long as the process.
+  static const bool registered = [colour] {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = plainProc;
+    wc.hbrBackground = CreateSolidBrush(colour);
+    wc.lpszClassName = "ZtBrushed";
+    return RegisterClassA(&wc) != 0;
+  }();
+  ASSERT_TRUE(registered);
+  HWND hwnd = CreateWindowExA(0, "ZtBrushed", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 40, nullptr,
+                              nullptr, nullptr, nullptr);
+  ASSERT_NE(hwnd, nullptr);
+  WindowGuard guard(hwnd);
+  UpdateWindow(hwnd);
+  HDC dc = GetDC(hwnd);
+  ASSERT_NE(dc, nullptr);
+  EXPECT_EQ(GetPixel(dc, 0, 0), colour);
+  EXPECT_EQ(GetPixel(dc, 49, 39), colour);
+  ReleaseDC(hwnd, dc);
 }

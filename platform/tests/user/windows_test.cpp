@@ -49,8 +49,13 @@ const ClientCase kClientCases[] = {
     {"caption with menu", WS_CAPTION | WS_SYSMENU, 0, true, 601, 540, 595, 496},
     {"caption without menu", WS_CAPTION | WS_SYSMENU, 0, false, 601, 540, 595, 515},
     {"overlapped window", WS_OVERLAPPEDWINDOW, 0, false, 1280, 341, 1272, 314},
-    {"modal dialog frame", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
-     WS_EX_DLGMODALFRAME, false, 300, 200, 294, 175},
+    {"modal dialog frame", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_DLGMODALFRAME,
+     false, 300, 200, 294, 175},
+    {"border and client edge", WS_POPUP | WS_BORDER, WS_EX_CLIENTEDGE, false, 100, 50, 94, 44},
+    {"sizing frame without caption", WS_POPUP | WS_THICKFRAME, 0, false, 300, 200, 294, 194},
+    {"sizing frame with border", WS_POPUP | WS_THICKFRAME | WS_BORDER, 0, false, 300, 200, 292,
+     192},
+    {"bare popup", WS_POPUP, 0, false, 100, 50, 100, 50},
 };
 
 }  // namespace
@@ -77,8 +82,8 @@ TEST_F(Windows, ClientAreasMatchTheNonClientRules) {
 TEST_F(Windows, ChildWithBorderLosesOnePixelEachSide) {
   HWND parent = createRecorder(WS_OVERLAPPEDWINDOW, 400, 300);
   WindowGuard guard(parent);
-  HWND child = createRecorder(WS_CHILD | WS_BORDER, 100, 50, "child", parent,
-                              reinterpret_cast<HMENU>(7));
+  HWND child =
+      createRecorder(WS_CHILD | WS_BORDER, 100, 50, "child", parent, reinterpret_cast<HMENU>(7));
   ASSERT_NE(child, nullptr);
   SIZE size = clientSizeOf(child);
   EXPECT_EQ(size.cx, 98);
@@ -90,7 +95,7 @@ TEST_F(Windows, ChildWithBorderLosesOnePixelEachSide) {
   GetWindowRect(parent, &parentRect);
   GetWindowRect(child, &childRect);
   EXPECT_EQ(childRect.right - childRect.left, 100);
-  EXPECT_EQ(childRect.left - parentRect.left, 4 + 10);  // sizing frame + x
+  EXPECT_EQ(childRect.left - parentRect.left, 4 + 10);     // sizing frame + x
   EXPECT_EQ(childRect.top - parentRect.top, 4 + 19 + 20);  // frame + caption + y
 }
 
@@ -137,7 +142,8 @@ LRESULT CALLBACK creationProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     creationLog->titleAtCreate = title;
     if (creationLog->failCreate) return -1;
   }
-  if (msg == WM_SIZE && creationLog && !creationLog->sizeAtCreate) creationLog->sizeAtCreate = lParam;
+  if (msg == WM_SIZE && creationLog && !creationLog->sizeAtCreate)
+    creationLog->sizeAtCreate = lParam;
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
@@ -159,18 +165,35 @@ TEST_F(Windows, CreationSendsCreateThenSizeWithTheClientSize) {
   CreationLog log;
   creationLog = &log;
   int marker = 0;
-  HWND hwnd = CreateWindowExA(0, creationClass(), "Made", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
-                              nullptr, nullptr, GetModuleHandleA(nullptr), &marker);
+  HWND hwnd = CreateWindowExA(0, creationClass(), "Made", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0,
+                              300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), &marker);
   ASSERT_NE(hwnd, nullptr);
   WindowGuard guard(hwnd);
-  ASSERT_GE(log.messages.size(), 3u);
-  EXPECT_EQ(log.messages[0], static_cast<UINT>(WM_NCCREATE));
-  EXPECT_EQ(log.messages[1], static_cast<UINT>(WM_CREATE));
-  EXPECT_EQ(log.messages[2], static_cast<UINT>(WM_SIZE));
+  EXPECT_EQ(log.messages, (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE}));
   EXPECT_EQ(log.params, &marker);
   EXPECT_EQ(log.titleAtCreate, "Made");
+  EXPECT_EQ(LOWORD(log.sizeAtCreate), 300 - 6);
+  EXPECT_EQ(HIWORD(log.sizeAtCreate), 200 - 6 - 19);
+  DestroyWindow(hwnd);
+  creationLog = nullptr;
+}
+
+TEST_F(Windows, OverlappedWindowHearsItsSizeWhenFirstShown) {
+  CreationLog log;
+  creationLog = &log;
+  HWND hwnd = CreateWindowExA(0, creationClass(), "Later", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(hwnd, nullptr);
+  WindowGuard guard(hwnd);
+  EXPECT_EQ(log.messages, (std::vector<UINT>{WM_NCCREATE, WM_CREATE}));
+  ShowWindow(hwnd, SW_SHOW);
+  EXPECT_EQ(log.messages, (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE}));
   EXPECT_EQ(LOWORD(log.sizeAtCreate), 300 - 8);
   EXPECT_EQ(HIWORD(log.sizeAtCreate), 200 - 8 - 19);
+  // Only the first showing sends it.
+  ShowWindow(hwnd, SW_HIDE);
+  ShowWindow(hwnd, SW_SHOW);
+  EXPECT_EQ(log.messages.size(), 3u);
   DestroyWindow(hwnd);
   creationLog = nullptr;
 }
@@ -319,6 +342,26 @@ TEST_F(Windows, SetFocusSendsKillFocusThenSetFocus) {
   // Destroying the focus window moves the focus away from it.
   DestroyWindow(b);
   EXPECT_NE(GetFocus(), b);
+}
+
+TEST_F(Windows, DisabledWindowCannotTakeTheFocus) {
+  HWND parent = createRecorder(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  WindowGuard guard(parent);
+  HWND child = createRecorder(WS_CHILD | WS_VISIBLE, 10, 10, "child", parent);
+  SetFocus(parent);
+  EnableWindow(child, FALSE);
+  EXPECT_EQ(SetFocus(child), nullptr);
+  EXPECT_EQ(GetFocus(), parent);
+  EnableWindow(child, TRUE);
+  SetFocus(child);
+  // Disabling the focus window takes the focus away from it.
+  EnableWindow(child, FALSE);
+  EXPECT_NE(GetFocus(), child);
+  // Hiding a child with the focus hands the focus to its parent.
+  EnableWindow(child, TRUE);
+  SetFocus(child);
+  ShowWindow(child, SW_HIDE);
+  EXPECT_EQ(GetFocus(), parent);
 }
 
 TEST_F(Windows, ShowingATopLevelWindowActivatesIt) {

@@ -1,0 +1,313 @@
+#!/usr/bin/env bash
+# Drives the Windows build of the shape editor under Wine as a user would:
+# real X mouse clicks and keystrokes (xdotool) into its windows, then checks
+# the drawing file it saved and the pixels it shows on the X screen.
+#
+#   editor_e2e.sh PATH/TO/zt738_editor.exe
+#
+# Uses DISPLAY and WINEPREFIX when both are set (a 24-bit X screen with the
+# Wine server of that prefix); otherwise sources scripts/wine-env.sh, which
+# starts a private Xvfb and a prefix beside the executable's build tree
+# (BUILD/wineprefix) and stops both on exit. The editor runs in a fresh
+# temporary directory, kept (with its screenshots) only when a check fails.
+#
+# The graphics window is not moved: without a window manager Wine shows it
+# at screen (0, 0), its client area (595 x 496) below the 19-pixel menu bar.
+# A logical point (x, y) is client pixel (297 + x, 248 - y).
+set -uo pipefail
+
+exe=${1:?usage: editor_e2e.sh PATH/TO/zt738_editor.exe}
+exe=$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../../.." && pwd)
+
+for tool in wine xdotool import; do
+  command -v "$tool" >/dev/null || {
+    echo "editor_e2e: $tool is missing (scripts/install-deps.sh installs it)" >&2
+    exit 1
+  }
+done
+
+if [ -z "${DISPLAY:-}" ] || [ -z "${WINEPREFIX:-}" ]; then
+  # shellcheck source-path=SCRIPTDIR/../../.. source=scripts/wine-env.sh
+  source "$root/scripts/wine-env.sh" "${WINEPREFIX:-$(dirname "$(dirname "$exe")")/wineprefix}" ||
+    exit 1
+fi
+export WINEDEBUG=${WINEDEBUG:--all}
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/zt738-e2e.XXXXXX")
+editor_pid=""
+failures=0
+
+cleanup() {
+  if [ -n "$editor_pid" ] && kill -0 "$editor_pid" 2>/dev/null; then
+    kill "$editor_pid" 2>/dev/null
+    wait "$editor_pid" 2>/dev/null
+  fi
+  if [ "$failures" -eq 0 ]; then
+    rm -rf "$work"
+  else
+    echo "editor_e2e: kept $work (screenshots, the saved drawing, the editor's output)" >&2
+  fi
+  if declare -F wine_env_stop >/dev/null; then wine_env_stop; fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# Gives up the whole run: later steps depend on this one.
+abort() {
+  fail "$@"
+  exit 1
+}
+
+# --- The screen -------------------------------------------------------------
+
+client_x=0  # screen position of the graphics window's client area
+client_y=0
+shot="$work/screen.rgb"
+screen_width=0
+
+# Screen point of a logical point.
+screen_x() { echo $((client_x + 297 + $1)); }
+screen_y() { echo $((client_y + 248 - $1)); }
+
+# Takes a screenshot of the whole screen as raw 8-bit RGB.
+grab() {
+  screen_width=$(xwininfo -root | awk '/Width:/ {print $2}')
+  import -window root -depth 8 "rgb:$shot" 2>/dev/null
+}
+
+# The screenshot's colour at a logical point, as "R,G,B".
+pixel_at() {
+  local sx sy
+  sx=$(screen_x "$1")
+  sy=$(screen_y "$2")
+  od -An -tu1 -v -j $(((sy * screen_width + sx) * 3)) -N3 "$shot" | awk '{print $1 "," $2 "," $3}'
+}
+
+# Keeps the current screenshot as a PNG for a look after a failure.
+keep_shot() { convert -size "${screen_width}x$(($(stat -c %s "$shot") / 3 / screen_width))" \
+  -depth 8 "rgb:$shot" "$work/$1.png" 2>/dev/null; }
+
+black=0,0,0
+white=255,255,255
+green=0,255,0
+blue=0,0,255
+orange=255,102,0
+
+# expect_pixels WHAT x y colour [x y colour ...]: checks the current
+# screenshot at each logical point.
+expect_pixels() {
+  local what=$1 ok=0
+  shift
+  while [ $# -ge 3 ]; do
+    local actual
+    actual=$(pixel_at "$1" "$2")
+    if [ "$actual" != "$3" ]; then
+      fail "$what: pixel at logical ($1, $2) (screen $(screen_x "$1"), $(screen_y "$2")):" \
+        "expected rgb($3), actual rgb($actual)"
+      ok=1
+    fi
+    shift 3
+  done
+  return $ok
+}
+
+# wait_pixels WHAT x y colour [...]: screenshots until every point shows its
+# colour (10 s at most), then reports the points that do not.
+wait_pixels() {
+  local what=$1
+  shift
+  for _ in $(seq 1 50); do
+    grab
+    local all=1
+    local args=("$@")
+    for ((i = 0; i + 2 < ${#args[@]}; i += 3)); do
+      [ "$(pixel_at "${args[i]}" "${args[i + 1]}")" = "${args[i + 2]}" ] || all=0
+    done
+    [ "$all" = 1 ] && return 0
+    sleep 0.2
+  done
+  expect_pixels "$what" "$@"
+  keep_shot "$(echo "$what" | tr -c 'a-z0-9\n' '-')"
+  return 1
+}
+
+# --- Input --------------------------------------------------------------------
+
+# Left click at a logical point of the drawing area.
+click() {
+  xdotool mousemove "$(screen_x "$1")" "$(screen_y "$2")" click 1
+  sleep 0.2
+}
+
+# Palette rows by their centres: (-275, 225 - 40 * row).
+click_row() { click -275 $((225 - 40 * $1)); }
+ROW_SQUARE=0
+ROW_CIRCLE=1
+ROW_MOVE=2
+ROW_DELETE=4
+ROW_PICK=5
+ROW_ORANGE=6
+ROW_SAVE=9
+ROW_LOAD=10
+
+# The visible X window of the editor with exactly this name; waits up to
+# SECONDS for it.
+find_window() {
+  local name=$1 seconds=$2 id=""
+  for _ in $(seq 1 $((seconds * 10))); do
+    id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && break
+    kill -0 "$editor_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "$id"
+}
+
+# Answers the line-input dialog: waits for it, gives it the keyboard focus,
+# types the line and presses Enter (which presses Okay), then waits until it
+# is gone.
+answer_dialog() {
+  local line=$1 dialog
+  dialog=$(find_window ZT738_gets 20)
+  [ -n "$dialog" ] || abort "the line-input dialog \"ZT738_gets\" did not appear within 20 s"
+  xdotool windowfocus --sync "$dialog"
+  # Wine takes the focus over a moment after X reports it.
+  sleep 0.5
+  xdotool type --delay 30 "$line"
+  xdotool key Return
+  for _ in $(seq 1 100); do
+    xdotool search --onlyvisible --name '^ZT738_gets$' >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  abort "the line-input dialog is still open 10 s after Enter"
+}
+
+# --- The run ------------------------------------------------------------------
+
+cd "$work" || exit 1
+wine "$exe" >"$work/editor-output.txt" 2>&1 &
+editor_pid=$!
+
+graphics=$(find_window "ZT738 Graphics" 60)
+[ -n "$graphics" ] || abort "no window \"ZT738 Graphics\" within 60 s (editor output in $work)"
+
+# Wine's X window of the graphics window holds the menu bar above the client
+# area, so the client area is its bottom 496 rows.
+eval "$(xdotool getwindowgeometry --shell "$graphics")"
+client_x=$X
+client_y=$((Y + HEIGHT - 496))
+if [ "$WIDTH" != 595 ] || [ "$client_x" != 3 ] || [ "$client_y" != 41 ]; then
+  echo "note: the graphics window is at ${X},${Y}, ${WIDTH} x ${HEIGHT};" \
+    "client area taken from (${client_x}, ${client_y})" >&2
+fi
+if [ "$(xwininfo -root | awk '/Depth:/ {print $2}')" != 24 ]; then
+  echo "note: the X screen is not 24-bit deep; colours may not match exactly" >&2
+fi
+
+# Start-up: white area, the palette's outline (its left edge and the line
+# between rows 0 and 1) in black.
+wait_pixels "start-up screen" 0 0 "$white" -295 100 "$black" -260 205 "$black" 200 -200 "$white" ||
+  abort "the editor did not draw its start-up screen"
+
+# A square from (-150, 150) to (-50, 51) in the starting colour, green.
+click_row $ROW_SQUARE
+click -150 150
+click -50 51
+wait_pixels "new green square" -150 100 "$green" -50 100 "$green" -100 150 "$green" \
+  -100 100 "$white"
+
+# A circle in the box (0, 200)-(120, 100): its outline touches the middle of
+# each side of the box.
+click_row $ROW_CIRCLE
+click 0 200
+click 120 100
+wait_pixels "new green circle" 60 200 "$green" 0 150 "$green" 120 150 "$green" 60 150 "$white" \
+  0 200 "$white"
+
+# Pick the square: the blue marker covers its outline.
+click_row $ROW_PICK
+click -100 100
+wait_pixels "picked square" -150 100 "$blue" -100 51 "$blue"
+
+# Orange: the selected square takes it, redrawn without the marker.
+click_row $ROW_ORANGE
+wait_pixels "orange square" -150 100 "$orange" -100 51 "$orange" 60 200 "$green"
+
+# Move it to be centred on (100, -100). It is 100 x 99: the odd height loses
+# a unit, the corner order stays: (50, -51)-(150, -149).
+click_row $ROW_MOVE
+click 100 -100
+wait_pixels "moved square" 50 -100 "$blue" 150 -100 "$blue" 100 -51 "$blue" 100 -149 "$blue" \
+  -150 100 "$white" -100 51 "$white"
+
+# Save: the records in drawing order, CR LF line ends.
+click_row $ROW_SAVE
+answer_dialog drawing.txt
+expected=$'SQUARE 50 -51 150 -149 13 \r\nCIRCLE 0 200 120 100 3 \r\n'
+saved=""
+for _ in $(seq 1 100); do
+  if [ -f drawing.txt ] && [ "$(stat -c %s drawing.txt)" -ge ${#expected} ]; then
+    saved=$(
+      cat drawing.txt
+      echo x
+    )
+    saved=${saved%x}
+    break
+  fi
+  sleep 0.1
+done
+if [ "$saved" != "$expected" ]; then
+  fail "the saved drawing differs"
+  echo "expected bytes:" >&2
+  printf '%s' "$expected" | od -c >&2
+  echo "actual bytes (files in $work: $(cd "$work" && echo *)):" >&2
+  od -c drawing.txt >&2 2>/dev/null || echo "(no file drawing.txt)" >&2
+fi
+
+# Delete the square (still selected), so that only the load can bring it back.
+click_row $ROW_DELETE
+wait_pixels "square deleted" 50 -100 "$white" 60 200 "$green"
+
+# Load: both shapes again, redrawn without a marker.
+click_row $ROW_LOAD
+answer_dialog drawing.txt
+wait_pixels "loaded drawing" \
+  50 -100 "$orange" 150 -100 "$orange" 100 -51 "$orange" 100 -149 "$orange" \
+  100 -100 "$white" \
+  60 200 "$green" 0 150 "$green" 60 100 "$green" 60 150 "$white" \
+  -150 100 "$white" 200 0 "$white" 280 -230 "$white" \
+  -295 100 "$black" -235 100 "$black" -260 245 "$black" -260 -195 "$black"
+
+# Quit with Ctrl+Q on the graphics window; the program ends with status 0.
+xdotool windowfocus --sync "$graphics"
+sleep 0.5
+xdotool key ctrl+q
+ended=0
+for _ in $(seq 1 200); do
+  kill -0 "$editor_pid" 2>/dev/null || {
+    ended=1
+    break
+  }
+  sleep 0.1
+done
+if [ "$ended" = 1 ]; then
+  wait "$editor_pid"
+  status=$?
+  editor_pid=""
+  [ "$status" = 0 ] || fail "exit status: expected 0, actual $status"
+else
+  fail "the editor still runs 20 s after Ctrl+Q"
+fi
+
+if [ "$failures" -ne 0 ]; then
+  echo "editor_e2e: $failures check(s) failed" >&2
+  exit 1
+fi
+echo "editor_e2e: all checks passed"
