@@ -6,7 +6,8 @@
 #
 #   source scripts/wine-env.sh PREFIX_DIR [--use-display]
 #
-# Exports WINEPREFIX, WINEDEBUG=-all, WINEDLLOVERRIDES and DISPLAY. Returns
+# Exports WINEPREFIX, WINEDEBUG=-all, WINEDLLOVERRIDES and DISPLAY, and sets
+# the shell's EXIT, INT and TERM traps (replacing the caller's). Returns
 # non-zero with a message on failure.
 
 wine_env_prefix=${1:?usage: source scripts/wine-env.sh PREFIX_DIR [--use-display]}
