@@ -21,7 +21,13 @@ void keepPermissions(const fs::path& from, const fs::path& to) {
 // Empty when all are taken.
 fs::path unusedTemporaryName(const std::string& name) {
   for (int i = 0; i < 100; ++i) {
-    const fs::path candidate(name + (i == 0 ? "" : "." + std::to_string(i)) + ".tmp");
+    // Appended piece by piece: GCC 12 at -O3 warns (-Wrestrict) on "." + string.
+    std::string candidate = name;
+    if (i > 0) {
+      candidate += '.';
+      candidate += std::to_string(i);
+    }
+    candidate += ".tmp";
     std::error_code ec;
     const fs::file_status status = fs::symlink_status(candidate, ec);
     if (ec || !fs::exists(status)) return candidate;

@@ -6,7 +6,10 @@ namespace zt::platform::gdi {
 
 namespace {
 
-Object stockObject(decltype(Object::data) data) {
+// Built from the payload itself, so that the object's variant is
+// constructed once, holding that payload.
+template <typename T>
+Object stockObject(T data) {
   Object object{std::move(data)};
   object.stock = true;
   return object;

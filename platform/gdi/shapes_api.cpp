@@ -66,6 +66,8 @@ BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
     return TRUE;
   }
   if (right == left || bottom == top) return TRUE;
+  // A one-pixel box closes a thin outline onto itself, which leaves nothing.
+  if (paint.penWidth == 1 && right - left == 1 && bottom - top == 1) return TRUE;
   if (paint.brush) fillBox(*surface, left + 1, top + 1, right - 1, bottom - 1, paint.brushColour);
   if (paint.penWidth == 1) {
     fillSpan(*surface, top, left, right - 1, paint.penColour);
@@ -83,13 +85,10 @@ BOOL Ellipse(HDC handle, int left, int top, int right, int bottom) {
   Surface* surface;
   if (!drawTarget(handle, dc, surface)) return FALSE;
   normalise(left, top, right, bottom);
+  // Too thin to round off: drawn as the rectangle of the same box, pen and brush.
+  if (right - left <= 2 || bottom - top <= 2) return Rectangle(handle, left, top, right, bottom);
   if (right - left > ellipseLimit || bottom - top > ellipseLimit) return FALSE;
   const Paint paint = paintOf(*dc);
-  if (!paint.pen && (right - left <= 2 || bottom - top <= 2)) {
-    // Too thin to round off: the brush covers the box less its right and bottom edges.
-    if (paint.brush) fillBox(*surface, left, top, right - 1, bottom - 1, paint.brushColour);
-    return TRUE;
-  }
   if (paint.pen && paint.penWidth > 1) {
     strokeEllipse(*surface, left, top, right, bottom, paint.penWidth, paint.penColour,
                   paint.brush ? &paint.brushColour : nullptr);

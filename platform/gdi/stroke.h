@@ -12,8 +12,9 @@ namespace zt::platform::gdi {
 void strokeRectangle(Surface& surface, int left, int top, int right, int bottom, int width,
                      COLORREF colour);
 // The ring between the ellipses of the box grown and shrunk by half the pen
-// (box without its right and bottom edges); symmetric about both axes. The
-// brush, if any, fills what the ring encloses.
+// (box without its right and bottom edges), united with the pen's disc swept
+// along the one-pixel outline; symmetric about both axes. The brush, if any,
+// fills what the ring encloses.
 void strokeEllipse(Surface& surface, int left, int top, int right, int bottom, int width,
                    COLORREF colour, const COLORREF* brush);
 

@@ -5,8 +5,8 @@
 #
 #   editor_e2e.sh PATH/TO/zt738_editor.exe
 #
-# Uses DISPLAY and WINEPREFIX when both are set (a 24-bit X screen with the
-# Wine server of that prefix); otherwise sources scripts/wine-env.sh, which
+# Uses DISPLAY and WINEPREFIX when both are set (the X screen must be 24 bits
+# deep: colours are compared exactly); otherwise sources scripts/wine-env.sh, which
 # starts a private Xvfb and a prefix beside the executable's build tree
 # (BUILD/wineprefix) and stops both on exit. The editor runs in a fresh
 # temporary directory, kept (with its screenshots) only when a check fails.
@@ -78,7 +78,7 @@ screen_y() { echo $((client_y + 248 - $1)); }
 
 # Takes a screenshot of the whole screen as raw 8-bit RGB.
 grab() {
-  screen_width=$(xwininfo -root | awk '/Width:/ {print $2}')
+  screen_width=$(xdotool getdisplaygeometry | cut -d ' ' -f 1)
   import -window root -depth 8 "rgb:$shot" 2>/dev/null
 }
 
@@ -126,7 +126,7 @@ wait_pixels() {
   for _ in $(seq 1 50); do
     grab
     local all=1
-    local args=("$@")
+    local args=("$@") i
     for ((i = 0; i + 2 < ${#args[@]}; i += 3)); do
       [ "$(pixel_at "${args[i]}" "${args[i + 1]}")" = "${args[i + 2]}" ] || all=0
     done
@@ -178,7 +178,10 @@ answer_dialog() {
   dialog=$(find_window ZT738_gets 20)
   [ -n "$dialog" ] || abort "the line-input dialog \"ZT738_gets\" did not appear within 20 s"
   xdotool windowfocus --sync "$dialog"
-  # Wine takes the focus over a moment after X reports it.
+  # A click at the dialog's centre, which lies in its edit field, makes sure
+  # that Wine has the focus there too; it takes it a moment after X does.
+  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
   sleep 0.5
   xdotool type --delay 30 "$line"
   xdotool key Return
@@ -206,9 +209,6 @@ client_y=$((Y + HEIGHT - 496))
 if [ "$WIDTH" != 595 ] || [ "$client_x" != 3 ] || [ "$client_y" != 41 ]; then
   echo "note: the graphics window is at ${X},${Y}, ${WIDTH} x ${HEIGHT};" \
     "client area taken from (${client_x}, ${client_y})" >&2
-fi
-if [ "$(xwininfo -root | awk '/Depth:/ {print $2}')" != 24 ]; then
-  echo "note: the X screen is not 24-bit deep; colours may not match exactly" >&2
 fi
 
 # Start-up: white area, the palette's outline (its left edge and the line
@@ -286,8 +286,10 @@ wait_pixels "loaded drawing" \
   -295 100 "$black" -235 100 "$black" -260 245 "$black" -260 -195 "$black"
 
 # Quit with Ctrl+Q on the graphics window; the program ends with status 0.
+# The click that gives it the focus does nothing: the delete tool is current.
 xdotool windowfocus --sync "$graphics"
-sleep 0.5
+click 200 -200
+sleep 0.3
 xdotool key ctrl+q
 ended=0
 for _ in $(seq 1 200); do

@@ -156,6 +156,50 @@ const ShapeCase kEllipses[] = {
      ".BBBBBBB.."
      ".........."
      ".........."},
+    {"one row, pen 3: the rectangle", 3, true, {2, 2, 6, 3}, 8, 5,
+     "........"
+     "..PPPP.."
+     ".PPPPPP."
+     "..PPPP.."
+     "........"},
+    {"empty box, pen 3: nothing", 3, true, {2, 2, 2, 2}, 4, 4,
+     "...."
+     "...."
+     "...."
+     "...."},
+    {"two by two, pen 1: all pen", 1, true, {1, 1, 3, 3}, 4, 4,
+     "...."
+     ".PP."
+     ".PP."
+     "...."},
+    {"pen 5, solid brush", 5, true, {3, 3, 18, 10}, 21, 13,
+     "....................."
+     "......PPPPPPPPP......"
+     "....PPPPPPPPPPPPP...."
+     "..PPPPPPPPPPPPPPPPP.."
+     ".PPPPPPPPPPPPPPPPPPP."
+     ".PPPPPPPPPPPPPPPPPPP."
+     ".PPPPPPPBBBBBPPPPPPP."
+     ".PPPPPPPPPPPPPPPPPPP."
+     ".PPPPPPPPPPPPPPPPPPP."
+     "..PPPPPPPPPPPPPPPPP.."
+     "....PPPPPPPPPPPPP...."
+     "......PPPPPPPPP......"
+     "....................."},
+    {"pen 5, hollow brush", 5, false, {3, 3, 19, 10}, 22, 13,
+     "......................"
+     "......PPPPPPPPPP......"
+     "....PPPPPPPPPPPPPP...."
+     "..PPPPPPPPPPPPPPPPPP.."
+     ".PPPPPPPPPPPPPPPPPPPP."
+     ".PPPPPPPPPPPPPPPPPPPP."
+     ".PPPPPPP......PPPPPPP."
+     ".PPPPPPPPPPPPPPPPPPPP."
+     ".PPPPPPPPPPPPPPPPPPPP."
+     "..PPPPPPPPPPPPPPPPPP.."
+     "....PPPPPPPPPPPPPP...."
+     "......PPPPPPPPPP......"
+     "......................"},
 };
 // clang-format on
 
@@ -246,6 +290,24 @@ TEST(Ellipse, WideOutlinesAreSymmetric) {
                        box.bottom + pen / 2};
       EXPECT_EQ(text(grown), text(paintedBounds(canvas))) << pen << " " << text(box);
       EXPECT_TRUE(symmetricIn(canvas, grown)) << pen << " " << text(box);
+    }
+  }
+}
+
+TEST(Ellipse, BoxesTwoPixelsThinOrLessDrawAsRectangles) {
+  for (int w = 0; w <= 4; ++w) {
+    for (int h = 0; h <= 4; ++h) {
+      if (w > 2 && h > 2) continue;
+      for (int pen : {-1, 0, 1, 3, 5}) {
+        for (bool brush : {true, false}) {
+          Canvas ellipse(w + 10, h + 10), rectangle(w + 10, h + 10);
+          const ShapeCase c{"thin", pen, brush, {5, 5, 5 + w, 5 + h}, 0, 0, ""};
+          drawCase(ellipse, c, Ellipse, pen, brush);
+          drawCase(rectangle, c, Rectangle, pen, brush);
+          EXPECT_EQ(rectangle.mask(kPen, kBrush), ellipse.mask(kPen, kBrush))
+              << w << "x" << h << " pen " << pen << (brush ? " solid" : " hollow");
+        }
+      }
     }
   }
 }

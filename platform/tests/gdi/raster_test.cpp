@@ -274,6 +274,45 @@ const ShapeCase kRectangles[] = {
      "PPPPPPP."
      "PPPPPP.."
      "........"},
+    {"one pixel, pen 1: nothing", 1, true, {1, 1, 2, 2}, 3, 3,
+     "..."
+     "..."
+     "..."},
+    {"one pixel, pen 0: nothing", 0, false, {1, 1, 2, 2}, 3, 3,
+     "..."
+     "..."
+     "..."},
+    {"one pixel, pen 3: the pen dot", 3, true, {2, 2, 3, 3}, 5, 5,
+     "....."
+     "..P.."
+     ".PPP."
+     "..P.."
+     "....."},
+    {"two pixels, pen 1: all pen", 1, true, {1, 1, 3, 3}, 4, 4,
+     "...."
+     ".PP."
+     ".PP."
+     "...."},
+    {"zero width, pen 3: nothing", 3, true, {2, 2, 2, 6}, 4, 8,
+     "...."
+     "...."
+     "...."
+     "...."
+     "...."
+     "...."
+     "...."
+     "...."},
+    {"one row, pen 3", 3, false, {2, 2, 6, 3}, 8, 5,
+     "........"
+     "..PPPP.."
+     ".PPPPPP."
+     "..PPPP.."
+     "........"},
+    {"two rows, null pen: one row of brush", -1, true, {1, 1, 5, 3}, 6, 4,
+     "......"
+     ".BBB.."
+     "......"
+     "......"},
 };
 // clang-format on
 
