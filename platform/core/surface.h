@@ -19,7 +19,9 @@ struct Surface {
     pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), fill);
   }
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
-  COLORREF* row(int y) { return pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width); }
+  COLORREF* row(int y) {
+    return pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+  }
   const COLORREF* row(int y) const {
     return pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
   }

@@ -82,10 +82,12 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define LOWORD(l) ((WORD)(((DWORD_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((DWORD_PTR)(l)) >> 16) & 0xffff))
 #define LOBYTE(w) ((BYTE)(((DWORD_PTR)(w)) & 0xff))
-#define MAKELONG(a, b) ((LONG)(((WORD)(((DWORD_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((DWORD_PTR)(b)) & 0xffff))) << 16))
+#define MAKELONG(a, b) \
+  ((LONG)(((WORD)(((DWORD_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((DWORD_PTR)(b)) & 0xffff))) << 16))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
-#define RGB(r, g, b) ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
+#define RGB(r, g, b) \
+  ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
 #define GetRValue(c) (LOBYTE(c))
 #define GetGValue(c) (LOBYTE(((WORD)(c)) >> 8))
 #define GetBValue(c) (LOBYTE((c) >> 16))
@@ -441,11 +443,11 @@ void Sleep(DWORD ms);                   // blocks the thread for ms milliseconds
 ATOM RegisterClassA(const WNDCLASSA* wc);  // 0 when the name is taken or wc is unusable
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
-                     LPVOID param);  // sends WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE
-BOOL DestroyWindow(HWND hwnd);       // children first get WM_DESTROY after their parent
-BOOL ShowWindow(HWND hwnd, int cmd);  // returns whether the window was visible before
-BOOL IsWindow(HWND hwnd);             // the handle names a live window
-BOOL IsWindowVisible(HWND hwnd);      // WS_VISIBLE on the window and all its parents
+                     LPVOID param);         // sends WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE
+BOOL DestroyWindow(HWND hwnd);              // children first get WM_DESTROY after their parent
+BOOL ShowWindow(HWND hwnd, int cmd);        // returns whether the window was visible before
+BOOL IsWindow(HWND hwnd);                   // the handle names a live window
+BOOL IsWindowVisible(HWND hwnd);            // WS_VISIBLE on the window and all its parents
 BOOL EnableWindow(HWND hwnd, BOOL enable);  // returns whether it was disabled before
 BOOL IsWindowEnabled(HWND hwnd);            // not WS_DISABLED
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);  // WM_CLOSE destroys
@@ -458,17 +460,17 @@ int GetSystemMetrics(int index);  // a fixed 1280 x 1024 screen while headless
 // Non-client metrics as under Wine: border 1, dialog frame 3, sizing frame 4,
 // client edge 2 more, caption 19, menu bar 19. An overlapped window (neither
 // WS_CHILD nor WS_POPUP) gets its first WM_SIZE and WM_MOVE when first shown.
-HICON LoadIconA(HINSTANCE instance, LPCSTR name);      // stock icons only
-HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);  // stock cursors only
-HWND FindWindowA(LPCSTR className, LPCSTR title);      // top-level windows; NULL matches any
+HICON LoadIconA(HINSTANCE instance, LPCSTR name);       // stock icons only
+HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);   // stock cursors only
+HWND FindWindowA(LPCSTR className, LPCSTR title);       // top-level windows; NULL matches any
 int GetWindowTextA(HWND hwnd, LPSTR buffer, int size);  // copies at most size - 1, terminated
 int GetWindowTextLengthA(HWND hwnd);
 BOOL SetWindowTextA(HWND hwnd, LPCSTR text);  // sends WM_SETTEXT
 HWND GetParent(HWND hwnd);
 int GetDlgCtrlID(HWND hwnd);
-HWND GetFocus(void);          // the window with the keyboard focus
-HWND SetFocus(HWND hwnd);     // sends WM_KILLFOCUS then WM_SETFOCUS; returns the old focus
-HWND GetActiveWindow(void);   // the active top-level window
+HWND GetFocus(void);         // the window with the keyboard focus
+HWND SetFocus(HWND hwnd);    // sends WM_KILLFOCUS then WM_SETFOCUS; returns the old focus
+HWND GetActiveWindow(void);  // the active top-level window
 HWND SetActiveWindow(HWND hwnd);
 BOOL SetForegroundWindow(HWND hwnd);
 BOOL InvalidateRect(HWND hwnd, LPCRECT rect, BOOL erase);  // NULL rect: the whole client area
@@ -483,10 +485,10 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase);
 BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove);  // never blocks
 BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last);  // blocks; FALSE on WM_QUIT
 BOOL WaitMessage(void);  // blocks until a message is posted or a timer falls due
-BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);  // any thread
+BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);     // any thread
 LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);  // calls the procedure
-void PostQuitMessage(int exitCode);  // WM_QUIT with wParam = exitCode
-BOOL TranslateMessage(const MSG* msg);  // posts WM_CHAR for a key-down that makes a character
+void PostQuitMessage(int exitCode);        // WM_QUIT with wParam = exitCode
+BOOL TranslateMessage(const MSG* msg);     // posts WM_CHAR for a key-down that makes a character
 LRESULT DispatchMessageA(const MSG* msg);  // calls the procedure, or the TIMERPROC of WM_TIMER
 SHORT GetKeyState(int vk);                 // high bit: held, as of the last key message taken
 BOOL GetKeyboardState(BYTE* state);        // 256 bytes; bit 7 held, bit 0 toggled
@@ -510,8 +512,8 @@ int ReleaseDC(HWND hwnd, HDC dc);
 HDC CreateCompatibleDC(HDC dc);  // a memory DC with a 1 x 1 bitmap selected
 BOOL DeleteDC(HDC dc);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);  // 32-bit colour, black
-HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);  // returns the object it replaced
-BOOL DeleteObject(HGDIOBJ object);             // stock objects are never deleted
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);                   // returns the object it replaced
+BOOL DeleteObject(HGDIOBJ object);                              // stock objects are never deleted
 HGDIOBJ GetStockObject(int index);
 HPEN CreatePen(int style, int width, COLORREF colour);  // PS_SOLID, PS_NULL
 HBRUSH CreateSolidBrush(COLORREF colour);
@@ -525,13 +527,14 @@ int GetBkMode(HDC dc);
 // ---------------------------------------------------------------- GDI drawing
 // Rectangle and Ellipse exclude the right and bottom edges; the outline takes
 // the pen (width 0 or 1: one pixel; wider: centred, round joins) and the
-// interior the brush; with NULL_PEN the filled area is one pixel smaller at
-// the right and bottom.
+// interior the brush; with NULL_PEN a Rectangle's filled area is one pixel
+// smaller at the right and bottom (an Ellipse's only when the box is at most
+// 2 pixels wide or tall).
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
-int FillRect(HDC dc, const RECT* rect, HBRUSH brush);  // no pen; right and bottom excluded
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush);      // no pen; right and bottom excluded
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);  // returns the colour set
-COLORREF GetPixel(HDC dc, int x, int y);  // CLR_INVALID outside the surface
+COLORREF GetPixel(HDC dc, int x, int y);                   // CLR_INVALID outside the surface
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY,
             DWORD rop);  // SRCCOPY; clipped to both surfaces
 BOOL ScrollDC(HDC dc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
@@ -541,9 +544,9 @@ BOOL ScrollDC(HDC dc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN
 // Text goes through FreeType with faces found by fontconfig. A face the
 // system lacks falls back to DejaVu Sans; ANSI_FIXED_FONT and the dialog
 // font are DejaVu Sans Mono. The reference point is the top-left of the cell.
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                  DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                  DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
                   LPCSTR faceName);  // height < 0: character height in pixels; 0: default
 BOOL GetTextExtentPointA(HDC dc, LPCSTR text, int count, LPSIZE size);
 BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int count, LPSIZE size);
@@ -568,8 +571,8 @@ int GetMenuStringA(HMENU menu, UINT item, LPSTR buffer, int size, UINT flags);
 BOOL DestroyMenu(HMENU menu);  // also destroys its popups
 
 // ---------------------------------------------------------------- dialogs
-INT_PTR DialogBoxIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA templ, HWND owner,
-                                DLGPROC proc, LPARAM param);  // -1 when it cannot be made
+INT_PTR DialogBoxIndirectParamA(HINSTANCE instance, LPCDLGTEMPLATEA templ, HWND owner, DLGPROC proc,
+                                LPARAM param);  // -1 when it cannot be made
 BOOL EndDialog(HWND dialog, INT_PTR result);
 HWND GetDlgItem(HWND dialog, int id);
 UINT GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int size);  // at most size - 1, terminated
@@ -580,7 +583,7 @@ BOOL IsDialogMessageA(HWND dialog, LPMSG msg);  // dialog keys: Enter, Escape, T
 HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
 LPVOID GlobalLock(HGLOBAL memory);
 BOOL GlobalUnlock(HGLOBAL memory);
-HGLOBAL GlobalFree(HGLOBAL memory);  // NULL on success
+HGLOBAL GlobalFree(HGLOBAL memory);                     // NULL on success
 BOOL MoveFileExA(LPCSTR from, LPCSTR to, DWORD flags);  // MOVEFILE_REPLACE_EXISTING
 
 #endif  // _WIN32
