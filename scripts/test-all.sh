@@ -7,14 +7,14 @@
 # non-zero when anything failed. Ends with each phase's status and time and
 # each build's CTest summary.
 #
-# For developers: ZT738_PHASES picks the builds (default "native asan windows"),
+# For developers: ZT738_PHASES picks the builds (default "native asan windows fuzz"),
 # ZT738_NATIVE_DIR, ZT738_ASAN_DIR and ZT738_WINDOWS_DIR move their build
 # directories (defaults: those of the presets, build/native, build/asan,
 # build/windows).
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
-phases=" ${ZT738_PHASES:-native asan windows} "
+phases=" ${ZT738_PHASES:-native asan windows fuzz} "
 native_dir=${ZT738_NATIVE_DIR:-build/native}
 asan_dir=${ZT738_ASAN_DIR:-build/asan}
 windows_dir=${ZT738_WINDOWS_DIR:-build/windows}
@@ -110,6 +110,11 @@ if wants windows; then
     skipped "wine start" "the build could not be configured"
     skipped "wine tests" "the build could not be configured"
   fi
+fi
+
+if wants fuzz; then
+  # The script and drawing-file readers under libFuzzer, a bounded time each.
+  phase "fuzzers" env ZT738_FUZZ_SECONDS="${ZT738_FUZZ_SECONDS:-30}" bash scripts/run-fuzzers.sh || true
 fi
 
 if wants native && wants windows; then

@@ -1,5 +1,6 @@
 // The Run menu, its commands and their Ctrl+letter shortcuts.
 #include "package.h"
+#include "script.h"
 
 namespace {
 
@@ -11,34 +12,6 @@ void check(int command, bool on) {
 void toggleLogging() {
   logging = !logging;
   check(CmdLogging, logging);
-}
-
-void toggleRecording() {
-  if (recording) {
-    recording = false;
-    check(CmdRecordScript, false);
-    if (periodicCount > 0) {
-      ZT738_record_event(EventPeriodic, 0, 0, 0);
-      periodicCount = 0;
-    }
-    ZT738_close_script();
-  } else {
-    recording = true;
-    check(CmdRecordScript, true);
-  }
-}
-
-void togglePlayback() {
-  if (playingBack) {
-    playingBack = false;
-    check(CmdPlaybackScript, false);
-    ZT738_close_script();
-  } else {
-    animating = false;
-    oneFrameRequested = false;
-    playingBack = true;
-    check(CmdPlaybackScript, true);
-  }
 }
 
 }  // namespace
@@ -84,15 +57,13 @@ void ZT738_menu_command(WPARAM command) {
       toggleLogging();
       break;
     case CmdRecordScript:
-      toggleRecording();
+      ZT738_toggle_recording();
       break;
     case CmdPlaybackScript:
-      togglePlayback();
+      ZT738_toggle_playback();
       break;
     case CmdPlayOne:
-      playOneRequested = true;
-      animating = false;
-      oneFrameRequested = false;
+      ZT738_request_play_one();
       break;
     case CmdQuit:
       PostQuitMessage(0);
