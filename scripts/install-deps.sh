@@ -5,14 +5,14 @@ set -euo pipefail
 
 packages=(
   # native build and tests
-  cmake g++ make pkg-config clang clang-format googletest libgtest-dev libbenchmark-dev
+  cmake g++ make pkg-config clang libclang-rt-14-dev clang-format googletest libgtest-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   # on-screen windows
   libsdl2-dev
   # Windows build and its tests under Wine in a virtual X server
   g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool imagemagick
-  # Wine's own recommendations that its X11 driver and its fonts need; without
-  # them Wine substitutes other faces and lacks some X extensions.
+  # Wine's X11 driver and fonts, named so that a missing one is noticed (apt
+  # also installs the packages' other recommendations).
   fonts-wine fonts-liberation libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1
   libxinerama1 libxfixes3 libxxf86vm1
 )
@@ -29,4 +29,4 @@ sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
