@@ -11,7 +11,8 @@ namespace {
 
 bool strictlyBetween(int v, int a, int b) { return (a < v && v < b) || (b < v && v < a); }
 
-int saturate(int64_t v) {
+// The editor's one narrowing to int: values beyond the range stop at its ends.
+int saturateToInt(int64_t v) {
   if (v > INT_MAX) return INT_MAX;
   if (v < INT_MIN) return INT_MIN;
   return static_cast<int>(v);
@@ -32,11 +33,11 @@ uint64_t integerSqrt(uint64_t s) {
 void centreAxis(int& a, int& b, int c) {
   const int64_t half = std::llabs(int64_t{a} - b) / 2;
   if (b > a) {
-    a = saturate(c - half);
-    b = saturate(c + half);
+    a = saturateToInt(c - half);
+    b = saturateToInt(c + half);
   } else {
-    a = saturate(c + half);
-    b = saturate(c - half);
+    a = saturateToInt(c + half);
+    b = saturateToInt(c - half);
   }
 }
 
@@ -57,7 +58,7 @@ int boxDistanceTo(const Shape& box, int x, int y) {
   if (dx > INT_MAX || dy > INT_MAX) return INT_MAX;
   const uint64_t s = static_cast<uint64_t>(dx * dx) + static_cast<uint64_t>(dy * dy);
   const uint64_t root = integerSqrt(s);
-  return root > INT_MAX ? INT_MAX : static_cast<int>(root);
+  return saturateToInt(static_cast<int64_t>(root));  // root < 2^32
 }
 
 void boxMoveTo(Shape& box, int x, int y) {

@@ -48,7 +48,8 @@ class TemplateWriter {
 
 // Code points of the bytes 0x80 to 0x9F in Windows-1252 (the five bytes
 // that it leaves undefined keep their own value). Every other byte is its
-// own code point.
+// own code point. The layer has the same table; the package keeps its own
+// because it cannot see the layer, which is not built on Windows.
 constexpr unsigned short HIGH_CONTROLS[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,

@@ -1,23 +1,16 @@
 // The drawing primitives: correct and report bad arguments, describe the
 // request when logging is on, and draw it into the canvas.
-#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <utility>
 
 #include "package.h"
+#include "saturate.h"
 
 namespace {
 
 // -INT_MIN does not exist; the largest int stands in for it.
-int negate(int value) { return value == INT_MIN ? INT_MAX : -value; }
-
-// Box corners far outside any canvas are held within int range.
-int clampToInt(long long value) {
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
-}
+int negate(int value) { return ZT738_saturate_int(-static_cast<long long>(value)); }
 
 // x1 <= x2 and y1 >= y2: the first corner becomes the logical top-left.
 void normaliseBox(int& x1, int& y1, int& x2, int& y2) {
@@ -68,8 +61,8 @@ int ZT738_fill_circle(int colour, int x, int y, int radius) {
     ZT738_console_printf("%s circle at (%d,%d), radius %d\n", colourName[colour], x, y, radius);
   }
   const long long r = radius;
-  drawBox(RequestEllipse, colour, clampToInt(x - r), clampToInt(y + r), clampToInt(x + r),
-          clampToInt(y - r), 0);
+  drawBox(RequestEllipse, colour, ZT738_saturate_int(x - r), ZT738_saturate_int(y + r),
+          ZT738_saturate_int(x + r), ZT738_saturate_int(y - r), 0);
   return 1;
 }
 

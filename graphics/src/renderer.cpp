@@ -1,20 +1,15 @@
 // Draws one request into the canvas. Every pen, brush and font is made for
 // the request and deleted after it; the canvas keeps the objects it had.
-#include <climits>
 #include <cstring>
 
 #include "package.h"
+#include "saturate.h"
 
 namespace {
 
 // Canvas coordinates of logical points, computed wide and held within int.
-int toInt(long long value) {
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
-}
-int canvasX(long long x) { return toInt(centreX + x); }
-int canvasY(long long y) { return toInt(centreY - y); }
+int canvasX(long long x) { return ZT738_saturate_int(centreX + x); }
+int canvasY(long long y) { return ZT738_saturate_int(centreY - y); }
 
 // Requests carry validated colours; anything else is drawn red.
 COLORREF rgbOf(int colour) {
@@ -71,7 +66,7 @@ void renderText(const DrawRequest& request) {
     const char* end = start;
     while (*end != '\0' && *end != '\n') ++end;
     const long long top = static_cast<long long>(centreY) - request.y1 + (line - 1) * pitch;
-    TextOutA(canvas, x, toInt(top), start, static_cast<int>(end - start));
+    TextOutA(canvas, x, ZT738_saturate_int(top), start, static_cast<int>(end - start));
     if (*end == '\0') break;
     start = end + 1;
     ++line;

@@ -3,6 +3,7 @@
 
 #include <climits>
 
+#include "saturate.h"
 #include "zt738.h"
 
 namespace {
@@ -113,6 +114,5 @@ int ZT738_script_number(const char* run, int length) {
     magnitude = magnitude * 10 + (run[i] - '0');
     if (magnitude > limit) magnitude = limit;
   }
-  if (negative) return static_cast<int>(-magnitude);
-  return magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
+  return ZT738_saturate_int(negative ? -magnitude : magnitude);
 }

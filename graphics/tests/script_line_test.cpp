@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "saturate.h"
 #include "script_line.h"
 #include "zt738.h"
 
@@ -160,6 +161,13 @@ TEST(ScriptLineRead, KeepsBytesAfterAZero) {
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0], withZero);
   EXPECT_EQ(parse(lines[0]).key, 9);
+}
+
+TEST(Saturate, StopsAtTheEndsOfInt) {
+  EXPECT_EQ(ZT738_saturate_int(static_cast<long long>(INT_MAX) + 1), INT_MAX);
+  EXPECT_EQ(ZT738_saturate_int(static_cast<long long>(INT_MIN) - 1), INT_MIN);
+  EXPECT_EQ(ZT738_saturate_int(LLONG_MIN), INT_MIN);
+  EXPECT_EQ(ZT738_saturate_int(-7), -7);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 
 bool isDefault(HWND hwnd) {
   Window* w = findWindow(hwnd);
-  return w && (w->style & 0x0F) == BS_DEFPUSHBUTTON;
+  return w && (w->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
 }
 
 void setPressed(HWND hwnd, bool pressed) {
@@ -55,13 +55,10 @@ bool inside(HWND hwnd, LPARAM lParam) {
 LRESULT CALLBACK buttonWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_NCCREATE:
-      if (Window* w = findWindow(hwnd)) w->dialogData = new ButtonState;
+      if (Window* w = findWindow(hwnd)) w->dialogData = std::make_unique<ButtonState>();
       return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_NCDESTROY:
-      if (Window* w = findWindow(hwnd)) {
-        delete static_cast<ButtonState*>(w->dialogData);
-        w->dialogData = nullptr;
-      }
+      if (Window* w = findWindow(hwnd)) w->dialogData.reset();
       return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_GETDLGCODE:
       return DLGC_BUTTON | (isDefault(hwnd) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);

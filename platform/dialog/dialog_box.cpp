@@ -70,10 +70,10 @@ HWND createDialog(HINSTANCE instance, const DialogTemplate& t, HWND owner, DLGPR
                       r.top, r.right - r.left, r.bottom - r.top, owner, nullptr, instance, nullptr);
   Window* w = findWindow(dialog);
   if (!w) return nullptr;
-  auto* state = new DialogState;
+  auto state = std::make_unique<DialogState>();
   state->proc = proc;
   state->owner = owner;
-  w->dialogData = state;
+  w->dialogData = std::move(state);
   if (!createControls(dialog, t, instance, units)) {
     DestroyWindow(dialog);
     return nullptr;

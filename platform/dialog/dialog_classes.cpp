@@ -6,9 +6,10 @@ namespace zt::platform {
 
 namespace {
 
-bool classOwns(HWND hwnd, WNDPROC proc) {
+template <typename State>
+State* slotOf(HWND hwnd) {
   Window* w = findWindow(hwnd);
-  return w && w->windowClass && w->windowClass->proc == proc && w->dialogData;
+  return w ? dynamic_cast<State*>(w->dialogData.get()) : nullptr;
 }
 
 void registerOne(const char* name, WNDPROC proc, HBRUSH background) {
@@ -45,20 +46,9 @@ const char* controlClassName(ControlClass c) {
   return kStaticClassName;
 }
 
-DialogState* dialogStateOf(HWND hwnd) {
-  return classOwns(hwnd, dialogWindowProc) ? static_cast<DialogState*>(findWindow(hwnd)->dialogData)
-                                           : nullptr;
-}
-
-EditState* editStateOf(HWND hwnd) {
-  return classOwns(hwnd, editWindowProc) ? static_cast<EditState*>(findWindow(hwnd)->dialogData)
-                                         : nullptr;
-}
-
-ButtonState* buttonStateOf(HWND hwnd) {
-  return classOwns(hwnd, buttonWindowProc) ? static_cast<ButtonState*>(findWindow(hwnd)->dialogData)
-                                           : nullptr;
-}
+DialogState* dialogStateOf(HWND hwnd) { return slotOf<DialogState>(hwnd); }
+EditState* editStateOf(HWND hwnd) { return slotOf<EditState>(hwnd); }
+ButtonState* buttonStateOf(HWND hwnd) { return slotOf<ButtonState>(hwnd); }
 
 std::vector<HWND> tabStops(HWND dialog) {
   std::vector<HWND> stops;

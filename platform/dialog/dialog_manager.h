@@ -12,7 +12,7 @@ namespace zt::platform {
 
 // Attached to a dialog window (Window::dialogData) from its creation until
 // WM_NCDESTROY.
-struct DialogState {
+struct DialogState : DialogSlot {
   DLGPROC proc = nullptr;
   bool ended = false;  // EndDialog was called; the modal loop stops
   INT_PTR result = 0;  // EndDialog's value
@@ -23,14 +23,14 @@ struct DialogState {
 };
 
 // Attached to an edit control (Window::dialogData).
-struct EditState {
+struct EditState : DialogSlot {
   explicit EditState(bool multiline) : text(multiline) {}
   EditText text;
   int scrollLine = 0;  // first visible line
 };
 
 // Attached to a button (Window::dialogData).
-struct ButtonState {
+struct ButtonState : DialogSlot {
   bool pressed = false;  // the left button went down on it and is still held
 };
 

@@ -31,10 +31,7 @@ LRESULT defaultDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_NCDESTROY:
-      if (Window* w = findWindow(hwnd)) {
-        delete static_cast<DialogState*>(w->dialogData);
-        w->dialogData = nullptr;
-      }
+      if (Window* w = findWindow(hwnd)) w->dialogData.reset();
       return DefWindowProcA(hwnd, msg, wParam, lParam);
     default:
       return DefWindowProcA(hwnd, msg, wParam, lParam);

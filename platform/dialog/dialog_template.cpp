@@ -6,16 +6,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include "code_page.h"
+
 namespace zt::platform {
 
 namespace {
-
-// Code points of the bytes 0x80 to 0x9F in Windows-1252; the five bytes that
-// the code page leaves undefined keep their C1 control code point.
-constexpr WCHAR kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Sequential reader of little-endian 16- and 32-bit fields.
 class Cursor {
@@ -122,19 +117,6 @@ bool parseItem(Cursor& in, DialogItemTemplate& item) {
 }
 
 }  // namespace
-
-char narrowCodeUnit(WCHAR unit) {
-  if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return static_cast<char>(unit);
-  for (int i = 0; i < 32; ++i) {
-    if (kHighControls[i] == unit) return static_cast<char>(0x80 + i);
-  }
-  return '?';
-}
-
-WCHAR widenByte(unsigned char byte) {
-  if (byte >= 0x80 && byte < 0xA0) return kHighControls[byte - 0x80];
-  return byte;
-}
 
 int mulDiv(int a, int b, int c) {
   if (c == 0) return -1;

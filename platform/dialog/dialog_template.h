@@ -44,11 +44,6 @@ struct DialogTemplate {
 // an item whose class is not a button, edit or static control.
 bool parseDialogTemplate(const void* data, DialogTemplate& out);
 
-// UTF-16 code unit to a Windows-1252 byte and back; units that the code page
-// lacks narrow to '?'.
-char narrowCodeUnit(WCHAR unit);
-WCHAR widenByte(unsigned char byte);
-
 // Win32's MulDiv: a * b / c rounded half away from zero; -1 when c is 0.
 int mulDiv(int a, int b, int c);
 

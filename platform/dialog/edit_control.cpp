@@ -153,9 +153,10 @@ LRESULT CALLBACK editWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     Window* w = findWindow(hwnd);
     const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
     if (!w || !cs) return FALSE;
-    auto* state = new EditState((static_cast<DWORD>(cs->style) & ES_MULTILINE) != 0);
+    auto owned = std::make_unique<EditState>((static_cast<DWORD>(cs->style) & ES_MULTILINE) != 0);
+    EditState* state = owned.get();
     if (cs->lpszName) state->text.setText(cs->lpszName);
-    w->dialogData = state;
+    w->dialogData = std::move(owned);
     const LRESULT r = DefWindowProcA(hwnd, msg, wParam, lParam);
     if ((w = findWindow(hwnd)) != nullptr) w->title = state->text.text();
     return r;
@@ -164,8 +165,7 @@ LRESULT CALLBACK editWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   if (!state) return DefWindowProcA(hwnd, msg, wParam, lParam);
   switch (msg) {
     case WM_NCDESTROY:
-      delete state;
-      findWindow(hwnd)->dialogData = nullptr;
+      findWindow(hwnd)->dialogData.reset();
       return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_SETTEXT:
       state->text.setText(lParam ? reinterpret_cast<const char*>(lParam) : "");

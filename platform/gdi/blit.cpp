@@ -33,34 +33,4 @@ void copyBlock(Surface& dest, int destX, int destY, const Surface& src, int srcX
   }
 }
 
-bool isEmpty(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
-
-RECT intersect(const RECT& a, const RECT& b) {
-  RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-         std::min(a.bottom, b.bottom)};
-  return isEmpty(r) ? RECT{0, 0, 0, 0} : r;
-}
-
-RECT subtractBounds(const RECT& a, const RECT& b) {
-  if (isEmpty(a)) return RECT{0, 0, 0, 0};
-  const RECT cut = intersect(a, b);
-  if (isEmpty(cut)) return a;
-  RECT r = a;
-  const bool fullWidth = cut.left == a.left && cut.right == a.right;
-  const bool fullHeight = cut.top == a.top && cut.bottom == a.bottom;
-  if (fullWidth && fullHeight) return RECT{0, 0, 0, 0};
-  if (fullWidth) {
-    if (cut.top == a.top)
-      r.top = cut.bottom;
-    else if (cut.bottom == a.bottom)
-      r.bottom = cut.top;
-  } else if (fullHeight) {
-    if (cut.left == a.left)
-      r.left = cut.right;
-    else if (cut.right == a.right)
-      r.right = cut.left;
-  }
-  return r;
-}
-
 }  // namespace zt::platform::gdi

@@ -1,9 +1,7 @@
 // BitBlt and ScrollDC.
-#include <algorithm>
-#include <climits>
-
 #include "blit.h"
 #include "gdi_objects.h"
+#include "rects.h"
 
 using namespace zt::platform;
 using namespace zt::platform::gdi;
@@ -18,18 +16,6 @@ BOOL BitBlt(HDC destHandle, int x, int y, int width, int height, HDC srcHandle, 
   return TRUE;
 }
 
-namespace {
-
-RECT offset(RECT r, int dx, int dy) {
-  const auto shift = [](LONG v, int d) {
-    const long long moved = static_cast<long long>(v) + d;
-    return static_cast<LONG>(std::clamp<long long>(moved, INT_MIN, INT_MAX));
-  };
-  return RECT{shift(r.left, dx), shift(r.top, dy), shift(r.right, dx), shift(r.bottom, dy)};
-}
-
-}  // namespace
-
 BOOL ScrollDC(HDC handle, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
               LPRECT updateRect) {
   (void)update;  // regions are not kept: the update area is reported as a rectangle only
@@ -37,14 +23,14 @@ BOOL ScrollDC(HDC handle, int dx, int dy, const RECT* scroll, const RECT* clip, 
   Surface* surface;
   if (!drawTarget(handle, dc, surface)) return FALSE;
   const RECT whole{0, 0, surface->width, surface->height};
-  const RECT limit = clip ? intersect(*clip, whole) : whole;
+  const RECT limit = clip ? intersection(*clip, whole) : whole;
   // Pixels come from the scroll rectangle and land inside the clip rectangle.
-  const RECT source = intersect(scroll ? *scroll : whole, clip ? *clip : whole);
-  const RECT dest = intersect(offset(source, dx, dy), limit);
+  const RECT source = intersection(scroll ? *scroll : whole, clip ? *clip : whole);
+  const RECT dest = intersection(offsetRect(source, dx, dy), limit);
   if (!isEmpty(dest)) {
     copyBlock(*surface, dest.left, dest.top, *surface, dest.left - dx, dest.top - dy,
               dest.right - dest.left, dest.bottom - dest.top);
   }
-  if (updateRect) *updateRect = subtractBounds(intersect(source, limit), dest);
+  if (updateRect) *updateRect = subtractBounds(intersection(source, limit), dest);
   return TRUE;
 }

@@ -13,6 +13,8 @@
 #include <strings.h>
 #include <tuple>
 
+#include "code_page.h"
+
 namespace zt::platform::gdi {
 
 namespace {
@@ -25,16 +27,13 @@ constexpr int defaultCellHeight = 16;
 constexpr double minEm = 1.0;
 constexpr double maxEm = 1024.0;
 
-// Windows-1252 code points for the bytes 0x80 to 0x9F (0 where unassigned).
-constexpr uint16_t cp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
+// The character of one byte of ANSI text; 0 for control characters and the
+// bytes that Windows-1252 leaves undefined.
 uint32_t codePoint(unsigned char c) {
   if (c < 0x20 || c == 0x7F) return 0;
-  if (c >= 0x80 && c < 0xA0) return cp1252High[c - 0x80];
-  return c;
+  const WCHAR unit = widenByte(c);
+  const bool controlCode = unit >= 0x80 && unit < 0xA0;
+  return controlCode ? 0 : unit;
 }
 
 struct FaceFile {

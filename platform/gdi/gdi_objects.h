@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <variant>
 
+#include "handles.h"
 #include "surface.h"
 #include "win32.h"
 
@@ -38,6 +39,8 @@ struct Bitmap {
   Surface surface;
 };
 
+// The variant's alternative is the one record of what an object is: its
+// handle kind and its slot in a DC are read from it (kindOf, slotFor).
 struct Object {
   std::variant<Pen, Brush, Font, Bitmap> data;
   bool stock = false;
@@ -85,6 +88,11 @@ class Registry {
 };
 
 Registry& registry();
+
+// The handle kind of an object, from the alternative it holds.
+HandleKind kindOf(const Object& object);
+// The slot of a DC that an object of this kind goes into.
+HGDIOBJ* slotFor(DeviceContext& dc, const Object& object);
 
 // Typed look-ups: nullptr when the handle is not a live object of that kind.
 template <typename T>

@@ -32,24 +32,6 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
   return static_cast<HBITMAP>(registry().add(Object{std::move(bitmap)}));
 }
 
-namespace {
-
-// The slot of the DC that an object of this kind goes into.
-HGDIOBJ* slotFor(DeviceContext& dc, const Object& object) {
-  switch (object.data.index()) {
-    case 0:
-      return &dc.pen;
-    case 1:
-      return &dc.brush;
-    case 2:
-      return &dc.font;
-    default:
-      return &dc.bitmap;
-  }
-}
-
-}  // namespace
-
 HGDIOBJ SelectObject(HDC dcHandle, HGDIOBJ handle) {
   DeviceContext* dc = registry().findDc(dcHandle);
   Object* object = registry().find(handle);

@@ -50,13 +50,28 @@ Registry::Registry() {
 
 namespace {
 
-HandleKind kindOf(const Object& object) {
-  constexpr HandleKind kinds[] = {HandleKind::Pen, HandleKind::Brush, HandleKind::Font,
-                                  HandleKind::Bitmap};
-  return kinds[object.data.index()];
-}
+struct KindOf {
+  HandleKind operator()(const Pen&) const { return HandleKind::Pen; }
+  HandleKind operator()(const Brush&) const { return HandleKind::Brush; }
+  HandleKind operator()(const Font&) const { return HandleKind::Font; }
+  HandleKind operator()(const Bitmap&) const { return HandleKind::Bitmap; }
+};
+
+struct SlotOf {
+  DeviceContext& dc;
+  HGDIOBJ* operator()(const Pen&) const { return &dc.pen; }
+  HGDIOBJ* operator()(const Brush&) const { return &dc.brush; }
+  HGDIOBJ* operator()(const Font&) const { return &dc.font; }
+  HGDIOBJ* operator()(const Bitmap&) const { return &dc.bitmap; }
+};
 
 }  // namespace
+
+HandleKind kindOf(const Object& object) { return std::visit(KindOf{}, object.data); }
+
+HGDIOBJ* slotFor(DeviceContext& dc, const Object& object) {
+  return std::visit(SlotOf{dc}, object.data);
+}
 
 HGDIOBJ Registry::add(Object object) {
   auto owned = std::make_unique<Object>(std::move(object));

@@ -100,7 +100,9 @@ BOOL GetTextMetricsA(HDC handle, LPTEXTMETRICA tm) {
   tm->tmBreakChar = 0x20;
   tm->tmItalic = font->italic ? 255 : 0;
   // Bit 0 set means variable pitch; 0x06 vector and TrueType; then the family.
-  tm->tmPitchAndFamily = m.fixedPitch ? 0x06 | 0x30 : 0x07 | 0x20;
+  // TMPF_FIXED_PITCH set means a variable pitch, as Win32 names it backwards.
+  constexpr BYTE outline = TMPF_VECTOR | TMPF_TRUETYPE;
+  tm->tmPitchAndFamily = m.fixedPitch ? outline | FF_MODERN : outline | TMPF_FIXED_PITCH | FF_SWISS;
   tm->tmCharSet = ANSI_CHARSET;
   return TRUE;
 }

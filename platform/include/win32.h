@@ -94,6 +94,7 @@ typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 #define IDI_APPLICATION MAKEINTRESOURCEA(32512)
 #define IDC_ARROW MAKEINTRESOURCEA(32512)
+#define IS_INTRESOURCE(r) ((((ULONG_PTR)(r)) >> 16) == 0)
 #define CLR_INVALID 0xFFFFFFFF
 
 // ---------------------------------------------------------------- structures
@@ -251,6 +252,7 @@ typedef struct {
 #define ES_WANTRETURN 0x1000L
 #define BS_PUSHBUTTON 0x00000000L
 #define BS_DEFPUSHBUTTON 0x00000001L
+#define BS_TYPEMASK 0x0000000FL
 #define SS_LEFT 0x00000000L
 
 #define SW_HIDE 0
@@ -276,6 +278,16 @@ typedef struct {
 #define SM_CYMENU 15
 #define SM_CXFRAME 32
 #define SM_CYFRAME 33
+
+#define WA_INACTIVE 0
+#define WA_ACTIVE 1
+#define SIZE_RESTORED 0
+
+#define COLOR_WINDOW 5
+#define COLOR_WINDOWTEXT 8
+#define COLOR_HIGHLIGHT 13
+#define COLOR_HIGHLIGHTTEXT 14
+#define COLOR_BTNFACE 15
 
 #define IDOK 1
 #define IDCANCEL 2
@@ -355,13 +367,24 @@ typedef struct {
 #define VK_CAPITAL 0x14
 #define VK_ESCAPE 0x1B
 #define VK_SPACE 0x20
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
 #define VK_END 0x23
 #define VK_HOME 0x24
 #define VK_LEFT 0x25
 #define VK_UP 0x26
 #define VK_RIGHT 0x27
 #define VK_DOWN 0x28
+#define VK_INSERT 0x2D
 #define VK_DELETE 0x2E
+#define VK_F1 0x70
+#define VK_F10 0x79
+#define VK_LSHIFT 0xA0
+#define VK_RSHIFT 0xA1
+#define VK_LCONTROL 0xA2
+#define VK_RCONTROL 0xA3
+#define VK_LMENU 0xA4
+#define VK_RMENU 0xA5
 #define VK_OEM_1 0xBA
 #define VK_OEM_PLUS 0xBB
 #define VK_OEM_COMMA 0xBC
@@ -375,6 +398,8 @@ typedef struct {
 #define VK_OEM_7 0xDE
 #define MAPVK_VK_TO_VSC 0
 #define KEYEVENTF_KEYUP 0x0002
+#define KF_REPEAT 0x4000
+#define KF_UP 0x8000
 
 // ---------------------------------------------------------------- constants: menus
 #define MF_STRING 0x00000000L
@@ -416,6 +441,11 @@ typedef struct {
 #define DEFAULT_PITCH 0
 #define FIXED_PITCH 1
 #define VARIABLE_PITCH 2
+#define FF_SWISS 0x20
+#define FF_MODERN 0x30
+#define TMPF_FIXED_PITCH 0x01
+#define TMPF_VECTOR 0x02
+#define TMPF_TRUETYPE 0x04
 #define FW_NORMAL 400
 #define FW_BOLD 700
 #define LF_FACESIZE 32

@@ -8,16 +8,12 @@
 namespace zt::platform {
 namespace {
 
-constexpr WPARAM kInactive = 0;  // WA_INACTIVE
 // A class brush may be a system colour index plus one (COLOR_WINDOW + 1 ...).
 constexpr uintptr_t kLastSystemColourBrush = 31;
-constexpr int kColourButtonFace = 15;  // COLOR_BTNFACE
-
-bool isIntegerResource(LPCSTR text) { return reinterpret_cast<uintptr_t>(text) < 0x10000; }
 
 COLORREF systemColour(int index) {
   // Wine's default theme: button faces are light grey, the rest is white here.
-  return index == kColourButtonFace ? RGB(240, 240, 240) : RGB(255, 255, 255);
+  return index == COLOR_BTNFACE ? RGB(240, 240, 240) : RGB(255, 255, 255);
 }
 
 LRESULT eraseBackground(HWND hwnd, HDC dc) {
@@ -59,7 +55,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       // The title is set here, as on Win32: a procedure that answers
       // WM_NCCREATE itself keeps an empty title.
       auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-      if (cs && cs->lpszName && !isIntegerResource(cs->lpszName)) w->title = cs->lpszName;
+      if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) w->title = cs->lpszName;
       return TRUE;
     }
     case WM_CLOSE:
@@ -74,7 +70,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SETTEXT: {
       auto text = reinterpret_cast<LPCSTR>(lParam);
-      w->title = text && !isIntegerResource(text) ? text : "";
+      w->title = text && !IS_INTRESOURCE(text) ? text : "";
       return TRUE;
     }
     case WM_GETTEXT:
@@ -83,7 +79,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return static_cast<LRESULT>(w->title.size());
     case WM_ACTIVATE:
       // The window being activated takes the focus.
-      if (LOWORD(wParam) != kInactive) SetFocus(hwnd);
+      if (LOWORD(wParam) != WA_INACTIVE) SetFocus(hwnd);
       return 0;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageA(hwnd, WM_CLOSE, 0, 0);

@@ -7,9 +7,6 @@
 namespace zt::platform {
 namespace {
 
-constexpr WPARAM kInactive = 0;  // WA_INACTIVE
-constexpr WPARAM kActive = 1;    // WA_ACTIVE
-
 // One thread owns the windows, so the state is that thread's.
 HWND focusWindow = nullptr;
 HWND activeWindow = nullptr;
@@ -86,10 +83,10 @@ HWND SetActiveWindow(HWND hwnd) {
   if (old == hwnd) return old;
   activeWindow = hwnd;
   if (findWindow(old)) {
-    SendMessageA(old, WM_ACTIVATE, kInactive, reinterpret_cast<LPARAM>(hwnd));
+    SendMessageA(old, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(hwnd));
   }
   if (hwnd && activeWindow == hwnd && findWindow(hwnd)) {
-    SendMessageA(hwnd, WM_ACTIVATE, kActive, reinterpret_cast<LPARAM>(old));
+    SendMessageA(hwnd, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(old));
     // The focus belongs inside the active window.
     if (activeWindow == hwnd && !(focusWindow && isSelfOrDescendant(hwnd, focusWindow))) {
       SetFocus(hwnd);

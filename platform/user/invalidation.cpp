@@ -12,26 +12,10 @@ RECT clientRect(const Window& w) {
   return RECT{0, 0, size.cx, size.cy};
 }
 
-// The part of r left after taking away v, as a bounding rectangle: only a
-// band that spans r's whole width or height can be taken away exactly.
-RECT subtract(const RECT& r, const RECT& v) {
-  RECT common = intersection(r, v);
-  if (isEmpty(common)) return r;
-  RECT out = r;
-  bool fullWidth = common.left == r.left && common.right == r.right;
-  bool fullHeight = common.top == r.top && common.bottom == r.bottom;
-  if (fullWidth && fullHeight) return RECT{};
-  if (fullWidth && common.top == r.top) out.top = common.bottom;
-  if (fullWidth && common.bottom == r.bottom) out.bottom = common.top;
-  if (fullHeight && common.left == r.left) out.left = common.right;
-  if (fullHeight && common.right == r.right) out.right = common.left;
-  return out;
-}
-
 bool showsOnScreen(HWND hwnd) { return IsWindowVisible(hwnd) != FALSE; }
 
 void validateWindow(Window& w, const RECT* rect) {
-  w.update = rect ? subtract(w.update, *rect) : RECT{};
+  w.update = rect ? subtractBounds(w.update, *rect) : RECT{};
   if (isEmpty(w.update)) {
     w.update = RECT{};
     w.eraseNeeded = false;
@@ -60,7 +44,7 @@ void invalidateWindow(HWND hwnd, const RECT* rect, bool erase, bool allChildren)
     RECT common =
         intersection(area, RECT{x, y, saturatingAdd(x, size.cx), saturatingAdd(y, size.cy)});
     if (isEmpty(common)) continue;
-    RECT local{common.left - x, common.top - y, common.right - x, common.bottom - y};
+    RECT local = offsetRect(common, -x, -y);
     invalidateWindow(child, &local, erase, allChildren);
   }
 }

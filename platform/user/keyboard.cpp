@@ -12,9 +12,6 @@ namespace {
 
 constexpr BYTE kHeld = 0x80;
 constexpr BYTE kToggled = 0x01;
-// Left and right modifier keys (VK_LSHIFT ... VK_RMENU) also move the generic key.
-constexpr BYTE kLeftShift = 0xA0;
-constexpr BYTE kRightMenu = 0xA5;
 
 // State as of the last key message taken from the queue.
 BYTE threadState[256];
@@ -31,92 +28,46 @@ void release(BYTE* state, UINT vk) { state[vk] &= static_cast<BYTE>(~kHeld); }
 void update(BYTE* state, UINT vk, bool down) {
   vk &= 0xFF;
   down ? press(state, vk) : release(state, vk);
-  if (vk >= kLeftShift && vk <= kRightMenu) {
-    UINT generic = VK_SHIFT + (vk - kLeftShift) / 2;
+  // Left and right modifier keys (VK_LSHIFT ... VK_RMENU) also move the generic key.
+  if (vk >= VK_LSHIFT && vk <= VK_RMENU) {
+    UINT generic = VK_SHIFT + (vk - VK_LSHIFT) / 2;
     down ? press(state, generic) : release(state, generic);
   }
 }
 
-// US keyboard scan codes by virtual key.
+struct ScanCode {
+  BYTE vk;
+  BYTE scan;
+};
+
+// US keyboard scan codes of the keys outside the runs of digits, letters and
+// function keys.
+constexpr ScanCode kScanCodes[] = {
+    {VK_ESCAPE, 0x01},  {VK_BACK, 0x0E},      {VK_TAB, 0x0F},        {VK_RETURN, 0x1C},
+    {VK_CONTROL, 0x1D}, {VK_LCONTROL, 0x1D},  {VK_RCONTROL, 0x1D},   {VK_SHIFT, 0x2A},
+    {VK_LSHIFT, 0x2A},  {VK_RSHIFT, 0x36},    {VK_MENU, 0x38},       {VK_LMENU, 0x38},
+    {VK_RMENU, 0x38},   {VK_SPACE, 0x39},     {VK_CAPITAL, 0x3A},    {VK_HOME, 0x47},
+    {VK_UP, 0x48},      {VK_PRIOR, 0x49},     {VK_LEFT, 0x4B},       {VK_RIGHT, 0x4D},
+    {VK_END, 0x4F},     {VK_DOWN, 0x50},      {VK_NEXT, 0x51},       {VK_INSERT, 0x52},
+    {VK_DELETE, 0x53},  {VK_OEM_MINUS, 0x0C}, {VK_OEM_PLUS, 0x0D},   {VK_OEM_4, 0x1A},
+    {VK_OEM_6, 0x1B},   {VK_OEM_1, 0x27},     {VK_OEM_7, 0x28},      {VK_OEM_3, 0x29},
+    {VK_OEM_5, 0x2B},   {VK_OEM_COMMA, 0x33}, {VK_OEM_PERIOD, 0x34}, {VK_OEM_2, 0x35},
+};
+constexpr BYTE kDigitScanCodes[] = {0x0B, 0x02, 0x03, 0x04, 0x05,
+                                    0x06, 0x07, 0x08, 0x09, 0x0A};  // '0' .. '9'
+constexpr BYTE kLetterScanCodes[] = {0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17,
+                                     0x24, 0x25, 0x26, 0x32, 0x31, 0x18, 0x19, 0x10, 0x13,
+                                     0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C};  // 'A' .. 'Z'
+constexpr UINT kF1ScanCode = 0x3B;  // F1 .. F10 follow in order
+
 UINT scanCode(UINT vk) {
-  static const char kDigits[] = "\x0B\x02\x03\x04\x05\x06\x07\x08\x09\x0A";  // '0' .. '9'
-  static const char kLetters[] =
-      "\x1E\x30\x2E\x20\x12\x21\x22\x23\x17\x24\x25\x26\x32\x31\x18\x19\x10\x13\x1F\x14\x16\x2F"
-      "\x11\x2D\x15\x2C";  // 'A' .. 'Z'
-  if (vk >= '0' && vk <= '9') return static_cast<BYTE>(kDigits[vk - '0']);
-  if (vk >= 'A' && vk <= 'Z') return static_cast<BYTE>(kLetters[vk - 'A']);
-  if (vk >= 0x70 && vk <= 0x79) return 0x3B + (vk - 0x70);  // F1 .. F10
-  switch (vk) {
-    case VK_ESCAPE:
-      return 0x01;
-    case VK_BACK:
-      return 0x0E;
-    case VK_TAB:
-      return 0x0F;
-    case VK_RETURN:
-      return 0x1C;
-    case VK_CONTROL:
-    case 0xA2:
-    case 0xA3:
-      return 0x1D;
-    case VK_SHIFT:
-    case 0xA0:
-      return 0x2A;
-    case 0xA1:
-      return 0x36;  // right Shift
-    case VK_MENU:
-    case 0xA4:
-    case 0xA5:
-      return 0x38;
-    case VK_SPACE:
-      return 0x39;
-    case VK_CAPITAL:
-      return 0x3A;
-    case VK_HOME:
-      return 0x47;
-    case VK_UP:
-      return 0x48;
-    case 0x21:
-      return 0x49;  // Page Up
-    case VK_LEFT:
-      return 0x4B;
-    case VK_RIGHT:
-      return 0x4D;
-    case VK_END:
-      return 0x4F;
-    case VK_DOWN:
-      return 0x50;
-    case 0x22:
-      return 0x51;  // Page Down
-    case 0x2D:
-      return 0x52;  // Insert
-    case VK_DELETE:
-      return 0x53;
-    case VK_OEM_MINUS:
-      return 0x0C;
-    case VK_OEM_PLUS:
-      return 0x0D;
-    case VK_OEM_4:
-      return 0x1A;
-    case VK_OEM_6:
-      return 0x1B;
-    case VK_OEM_1:
-      return 0x27;
-    case VK_OEM_7:
-      return 0x28;
-    case VK_OEM_3:
-      return 0x29;
-    case VK_OEM_5:
-      return 0x2B;
-    case VK_OEM_COMMA:
-      return 0x33;
-    case VK_OEM_PERIOD:
-      return 0x34;
-    case VK_OEM_2:
-      return 0x35;
-    default:
-      return 0;
+  if (vk >= '0' && vk <= '9') return kDigitScanCodes[vk - '0'];
+  if (vk >= 'A' && vk <= 'Z') return kLetterScanCodes[vk - 'A'];
+  if (vk >= VK_F1 && vk <= VK_F10) return kF1ScanCode + (vk - VK_F1);
+  for (const ScanCode& key : kScanCodes) {
+    if (key.vk == vk) return key.scan;
   }
+  return 0;
 }
 
 }  // namespace
@@ -161,10 +112,10 @@ void keybd_event(BYTE vk, BYTE scan, DWORD flags, ULONG_PTR extra) {
   bool up = (flags & KEYEVENTF_KEYUP) != 0;
   bool wasDown = (injectedState[vk] & kHeld) != 0;
   update(injectedState, vk, !up);
-  // lParam: repeat count 1, the scan code, bit 30 the previous state, bit 31 a release.
+  // lParam: repeat count 1, the scan code, the previous state, a release.
   DWORD lParam = 1u | (static_cast<DWORD>(scan) << 16);
-  if (wasDown || up) lParam |= 1u << 30;
-  if (up) lParam |= 1u << 31;
+  if (wasDown || up) lParam |= static_cast<DWORD>(KF_REPEAT) << 16;
+  if (up) lParam |= static_cast<DWORD>(KF_UP) << 16;
   HWND target = GetFocus();
   if (!target) target = GetActiveWindow();
   MSG msg{};

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "rects.h"
 #include "surface.h"
 #include "win32.h"
 
@@ -26,6 +27,12 @@ struct WindowClass {
   HBRUSH background = nullptr;
 };
 
+// What the dialog manager attaches to a window it made (the dialog or one of
+// its controls). The windows area knows only this base; the window owns it.
+struct DialogSlot {
+  virtual ~DialogSlot() = default;
+};
+
 struct Window {
   HWND handle = nullptr;
   const WindowClass* windowClass = nullptr;  // classes live as long as the process
@@ -33,23 +40,22 @@ struct Window {
   std::string title;
   DWORD style = 0;
   DWORD exStyle = 0;
-  RECT rect{};                 // outer rectangle: parent client coordinates for a
-                               // child, screen coordinates otherwise
-  HWND parent = nullptr;       // WS_CHILD windows only
-  HWND owner = nullptr;        // top-level windows created with a parent
-  int id = 0;                  // control identifier of a child window
-  HMENU menu = nullptr;        // menu bar of a top-level window
-  std::vector<HWND> children;  // in creation order
-  Surface surface;             // client pixels, sized as the client area
-  RECT update{};               // bounding box of the invalid client area
-  bool eraseNeeded = false;    // the invalidation asked for WM_ERASEBKGND
-  RECT erasing{};              // while BeginPaint sends WM_ERASEBKGND: the area
-                               // that DefWindowProcA fills (else the whole client)
-  bool destroying = false;     // DestroyWindow has begun
-  bool sizePending = false;    // an overlapped window hears WM_SIZE and WM_MOVE
-                               // when first shown, not when created (as Wine)
-  void* dialogData = nullptr;  // free slot for the dialog manager
-  LONG_PTR userData = 0;       // free slot for the dialog manager
+  RECT rect{};                             // outer rectangle: parent client coordinates for a
+                                           // child, screen coordinates otherwise
+  HWND parent = nullptr;                   // WS_CHILD windows only
+  HWND owner = nullptr;                    // top-level windows created with a parent
+  int id = 0;                              // control identifier of a child window
+  HMENU menu = nullptr;                    // menu bar of a top-level window
+  std::vector<HWND> children;              // in creation order
+  Surface surface;                         // client pixels, sized as the client area
+  RECT update{};                           // bounding box of the invalid client area
+  bool eraseNeeded = false;                // the invalidation asked for WM_ERASEBKGND
+  RECT erasing{};                          // while BeginPaint sends WM_ERASEBKGND: the area
+                                           // that DefWindowProcA fills (else the whole client)
+  bool destroying = false;                 // DestroyWindow has begun
+  bool sizePending = false;                // an overlapped window hears WM_SIZE and WM_MOVE
+                                           // when first shown, not when created (as Wine)
+  std::unique_ptr<DialogSlot> dialogData;  // the dialog manager's, see DialogSlot
 
   bool visible() const { return (style & WS_VISIBLE) != 0; }
   bool enabled() const { return (style & WS_DISABLED) == 0; }
@@ -103,13 +109,6 @@ HWND windowToPaint(HWND filter);
 // Message filters: NULL matches all, (HWND)-1 only thread messages (no
 // window), another window itself and its descendants.
 bool windowMatchesFilter(HWND filter, HWND hwnd);
-
-// Rectangles.
-bool isEmpty(const RECT& r);
-RECT intersection(const RECT& a, const RECT& b);
-RECT boundingUnion(const RECT& a, const RECT& b);
-// a + b, kept within the range of LONG.
-LONG saturatingAdd(LONG a, LONG b);
 
 // The top-level window that contains hwnd (hwnd itself if it is top-level).
 HWND topLevelOf(HWND hwnd);

@@ -12,15 +12,12 @@ std::vector<std::unique_ptr<WindowClass>>& classes() {
   return list;
 }
 
-// An integer atom passed where a name is expected (MAKEINTATOM).
-bool isIntegerAtom(LPCSTR name) { return reinterpret_cast<uintptr_t>(name) < 0x10000; }
-
 }  // namespace
 
 const WindowClass* findWindowClass(LPCSTR name) {
   if (!name) return nullptr;
   for (auto& c : classes()) {
-    if (isIntegerAtom(name)) {
+    if (IS_INTRESOURCE(name)) {  // an integer atom (MAKEINTATOM)
       if (c->atom == static_cast<ATOM>(reinterpret_cast<uintptr_t>(name))) return c.get();
     } else if (strcasecmp(c->name.c_str(), name) == 0) {
       return c.get();
@@ -35,7 +32,7 @@ using namespace zt::platform;
 
 ATOM RegisterClassA(const WNDCLASSA* wc) {
   if (!wc || !wc->lpfnWndProc || !wc->lpszClassName) return 0;
-  if (isIntegerAtom(wc->lpszClassName) || findWindowClass(wc->lpszClassName)) return 0;
+  if (IS_INTRESOURCE(wc->lpszClassName) || findWindowClass(wc->lpszClassName)) return 0;
   if (classes().size() >= 0x3FFF) return 0;  // no atoms left
   auto c = std::make_unique<WindowClass>();
   c->name = wc->lpszClassName;

@@ -94,7 +94,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style,
   if (!w->sizePending) {
     size = clientSize(*w);
     POINT origin = clientPosition(*w);
-    SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(size.cx, size.cy));
+    SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
     SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
     if (!findWindow(hwnd)) return nullptr;
   }

@@ -9,7 +9,6 @@ namespace zt::platform {
 namespace {
 
 constexpr COLORREF kNewPixels = RGB(255, 255, 255);
-constexpr WPARAM kSizeRestored = 0;  // SIZE_RESTORED
 // Pixels are kept up to this size in each direction; the rest of a larger
 // client area is off any screen the layer could show.
 constexpr int kMaxSurfaceSide = 4096;
@@ -70,7 +69,7 @@ void setWindowRect(HWND hwnd, const RECT& rect) {
   if (pos.x != oldPos.x || pos.y != oldPos.y) {
     SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(pos.x, pos.y));
   }
-  if (resized) SendMessageA(hwnd, WM_SIZE, kSizeRestored, MAKELPARAM(size.cx, size.cy));
+  if (resized) SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
 }
 
 void clientAreaChanged(HWND hwnd, POINT originBefore, SIZE sizeBefore) {
@@ -83,7 +82,7 @@ void clientAreaChanged(HWND hwnd, POINT originBefore, SIZE sizeBefore) {
     SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
   }
   if (size.cx != sizeBefore.cx || size.cy != sizeBefore.cy) {
-    SendMessageA(hwnd, WM_SIZE, kSizeRestored, MAKELPARAM(size.cx, size.cy));
+    SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
   }
 }
 

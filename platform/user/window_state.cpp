@@ -38,7 +38,7 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
       w->sizePending = false;
       SIZE size = clientSize(*w);
       POINT origin = clientPosition(*w);
-      SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(size.cx, size.cy));
+      SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
       SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
     }
   }

@@ -97,16 +97,6 @@ TEST(DialogTemplate, RefusesWhatTheLayerCannotBuild) {
   }
 }
 
-TEST(DialogTemplate, Windows1252RoundTripsEveryByte) {
-  for (int byte = 0; byte < 256; ++byte) {
-    const WCHAR unit = widenByte(static_cast<unsigned char>(byte));
-    EXPECT_EQ(static_cast<unsigned char>(narrowCodeUnit(unit)), byte) << "byte " << byte;
-  }
-  EXPECT_EQ(widenByte(0x80), 0x20AC);  // the euro sign
-  EXPECT_EQ(widenByte(0xE9), 0x00E9);
-  EXPECT_EQ(narrowCodeUnit(0x4E2D), '?');
-}
-
 TEST(DialogTemplate, MulDivRoundsHalfAwayFromZero) {
   EXPECT_EQ(mulDiv(185, 7, 4), 324);  // 323.75
   EXPECT_EQ(mulDiv(50, 16, 8), 100);
