@@ -35,19 +35,26 @@ graphics=""
 client_x=0
 client_y=0
 
+# wait_window TITLE SECONDS: the visible X window of that title; ends the
+# script when none shows in time.
+wait_window() {
+  local id=""
+  for _ in $(seq 1 $(($2 * 10))); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  [ -n "$id" ] || {
+    echo "make-screenshots: no window \"$1\" within $2 s" >&2
+    exit 1
+  }
+  echo "$id"
+}
+
 start() {
   (cd "$work" && exec wine "$build/examples/$1.exe") >"$work/$1.log" 2>&1 &
   program_pid=$!
-  graphics=""
-  for _ in $(seq 1 600); do
-    graphics=$(xdotool search --onlyvisible --name '^ZT738 Graphics$' 2>/dev/null | head -n 1) || true
-    [ -n "$graphics" ] && break
-    sleep 0.1
-  done
-  [ -n "$graphics" ] || {
-    echo "make-screenshots: $1 showed no window within 60 s" >&2
-    exit 1
-  }
+  graphics=$(wait_window "ZT738 Graphics" 60)
   eval "$(xdotool getwindowgeometry --shell "$graphics")"
   client_x=$X
   client_y=$((Y + HEIGHT - 496))
@@ -58,16 +65,8 @@ start() {
 # A click at a logical point, then a word typed into the dialog it opens.
 click_and_answer() {
   xdotool mousemove $((client_x + 297 + $1)) $((client_y + 248 - $2)) click 1
-  local dialog=""
-  for _ in $(seq 1 100); do
-    dialog=$(xdotool search --onlyvisible --name '^ZT738_gets$' 2>/dev/null | head -n 1) || true
-    [ -n "$dialog" ] && break
-    sleep 0.1
-  done
-  [ -n "$dialog" ] || {
-    echo "make-screenshots: no dialog after a click" >&2
-    exit 1
-  }
+  local dialog
+  dialog=$(wait_window ZT738_gets 10)
   xdotool windowfocus --sync "$dialog"
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
   xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
