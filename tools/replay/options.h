@@ -11,8 +11,8 @@ constexpr size_t MAX_ANSWER_LENGTH = 255;  // what the line-input dialog returns
 extern const char* const USAGE;
 
 struct Options {
-  std::string png;      // empty: no picture
-  std::string console;  // empty: no console lines
+  std::string png;                                  // empty: no picture
+  std::string console;                              // empty: no console lines
   double timeoutSeconds = DEFAULT_TIMEOUT_SECONDS;  // 0: no limit
   bool keep = false;
   std::vector<std::string> answers;  // for the line-input dialogs, in order

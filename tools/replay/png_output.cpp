@@ -12,8 +12,8 @@ constexpr int MAX_SIDE = 100000;  // larger than any window
 
 // Skips blanks and reads one decimal number of the header.
 bool headerNumber(const std::string& data, size_t& at, int& value) {
-  while (at < data.size() && (data[at] == ' ' || data[at] == '\n' || data[at] == '\t' ||
-                              data[at] == '\r'))
+  while (at < data.size() &&
+         (data[at] == ' ' || data[at] == '\n' || data[at] == '\t' || data[at] == '\r'))
     ++at;
   const size_t start = at;
   long long n = 0;

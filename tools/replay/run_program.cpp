@@ -52,8 +52,7 @@ void noteChild(int) {}
 // Waits for the child until the deadline (none when !limited); returns
 // whether it ended, with its status. A signal that ends the tool is put into
 // *interrupt and ends the wait.
-bool waitUntil(pid_t child, bool limited, Clock::time_point deadline, int& status,
-               int* interrupt) {
+bool waitUntil(pid_t child, bool limited, Clock::time_point deadline, int& status, int* interrupt) {
   const sigset_t set = awaitedSignals();
   for (;;) {
     const pid_t ended = waitpid(child, &status, WNOHANG);
