@@ -41,6 +41,10 @@ bool readAnswers(const std::string& path, std::vector<std::string>& answers) {
 void writeOutputs() {
   if (!replay.active || outputsWritten) return;
   outputsWritten = true;
+  if (nextAnswer < replay.answers.size()) {
+    std::fprintf(stderr, "ZT738 replay: %zu of the answers were not used\n",
+                 replay.answers.size() - nextAnswer);
+  }
   if (!replay.pixelsPath.empty() && !ZT738_write_client_pixels(replay.pixelsPath)) {
     std::fprintf(stderr, "ZT738 replay: cannot write the picture to %s\n",
                  replay.pixelsPath.c_str());

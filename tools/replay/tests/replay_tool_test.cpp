@@ -179,10 +179,12 @@ TEST_F(ReplayTool, ProgramThatNeverQuitsIsStoppedAtTheTimeLimit) {
 }
 
 TEST_F(ReplayTool, UnreadableScriptGivesTheConsoleMessageAndThePicture) {
-  const ToolRun run = replay({"--png", scratch.file("u.png"), "--console", scratch.file("u.txt"),
-                              scratch.file("no-such.scr"), "--", REPLAY_EDITOR});
+  const ToolRun run =
+      replay({"--png", scratch.file("u.png"), "--console", scratch.file("u.txt"), "--answer",
+              "never asked", scratch.file("no-such.scr"), "--", REPLAY_EDITOR});
   EXPECT_EQ(run.status, 0) << run.errors;
   EXPECT_NE(run.errors.find("cannot read the script"), std::string::npos) << run.errors;
+  EXPECT_NE(run.errors.find("1 of the answers were not used"), std::string::npos) << run.errors;
   EXPECT_EQ(readBytes(scratch.file("u.txt")), "Cannot open script file ZT738.SCR for reading\n");
   expectPixels(scratch.file("u.png"),
                {{"palette's left edge", -295, 0, BLACK}, {"empty drawing", 0, 0, WHITE}});
