@@ -78,13 +78,17 @@ int reportEnding(const ProgramEnding& ending, const std::string& program, double
   return STATUS_TOOL_FAILED;
 }
 
+// Whether the program wrote an output; when not, says so.
+bool written(const fs::path& output, const std::string& what, const std::string& target) {
+  std::error_code ec;
+  if (fs::exists(output, ec)) return true;
+  say("the program wrote no " + what + ", so " + target + " was not written");
+  return false;
+}
+
 // Each output asked for: false when it is missing or cannot be written.
 bool deliverPicture(const fs::path& pixels, const std::string& png) {
-  std::error_code ec;
-  if (!fs::exists(pixels, ec)) {
-    say("the program wrote no picture, so " + png + " was not written");
-    return false;
-  }
+  if (!written(pixels, "picture", png)) return false;
   RgbImage image;
   std::string error;
   if (!readPpm(pixels.string(), image, error) || !writePng(png, image, error)) {
@@ -95,11 +99,8 @@ bool deliverPicture(const fs::path& pixels, const std::string& png) {
 }
 
 bool deliverConsole(const fs::path& lines, const std::string& console) {
+  if (!written(lines, "console lines", console)) return false;
   std::error_code ec;
-  if (!fs::exists(lines, ec)) {
-    say("the program wrote no console lines, so " + console + " was not written");
-    return false;
-  }
   if (!fs::copy_file(lines, console, fs::copy_options::overwrite_existing, ec)) {
     say("cannot write " + console + ": " + ec.message());
     return false;
