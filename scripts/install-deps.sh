@@ -9,6 +9,8 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   # zt738-replay writes PNG files
   libpng-dev
+  # the consumer checks: the Windows ZIP's contents
+  unzip
   # on-screen windows
   libsdl2-dev
   # Windows build and its tests under Wine in a virtual X server

@@ -7,14 +7,20 @@
 # non-zero when anything failed. Ends with each phase's status and time and
 # each build's CTest summary.
 #
-# For developers: ZT738_PHASES picks the builds (default "native asan windows fuzz"),
+# After the native and the Windows tests, the consumer checks install each
+# build, build the examples and the tutorial's program on the installed
+# package (find_package and pkg-config), run them, and make and check the
+# Debian package and the Windows ZIP (scripts/check-consumers.sh).
+#
+# For developers: ZT738_PHASES picks the builds (default "native asan
+# windows fuzz consumers"; consumers needs native or windows),
 # ZT738_NATIVE_DIR, ZT738_ASAN_DIR and ZT738_WINDOWS_DIR move their build
 # directories (defaults: those of the presets, build/native, build/asan,
 # build/windows).
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
-phases=" ${ZT738_PHASES:-native asan windows fuzz} "
+phases=" ${ZT738_PHASES:-native asan windows fuzz consumers} "
 native_dir=${ZT738_NATIVE_DIR:-build/native}
 asan_dir=${ZT738_ASAN_DIR:-build/asan}
 windows_dir=${ZT738_WINDOWS_DIR:-build/windows}
@@ -83,6 +89,13 @@ if wants native; then
   else
     skipped "native tests" "the build could not be configured"
   fi
+  if wants consumers; then
+    if configured "$native_dir"; then
+      phase "install and consumers" bash scripts/check-consumers.sh native "$native_dir" || true
+    else
+      skipped "install and consumers" "the build could not be configured"
+    fi
+  fi
 fi
 
 if wants asan; then
@@ -103,6 +116,9 @@ if wants windows; then
     if phase "wine start" source scripts/wine-env.sh "$PWD/$windows_dir/wineprefix"; then
       # A hung program is killed by its test's timeout; 900 s bound the whole.
       phase "wine tests" run_tests windows "$windows_dir" 900 || true
+      if wants consumers; then
+        phase "windows zip and consumers" bash scripts/check-consumers.sh windows "$windows_dir" || true
+      fi
     else
       skipped "wine tests" "Wine did not start"
     fi

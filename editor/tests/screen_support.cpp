@@ -42,6 +42,42 @@ COLORREF screenPixel(int x, int y) {
   return pixel;
 }
 
+bool findColour(COLORREF colour, LogicalBox area, LogicalBox* found) {
+  HWND window = graphicsWindow();
+  HDC dc = GetDC(window);
+  auto matches = [&](int x, int y) {
+    const POINT p = clientPoint(x, y);
+    return GetPixel(dc, p.x, p.y) == colour;
+  };
+  bool hit = false;
+  int hitX = 0;
+  int hitY = 0;
+  for (int y = area.top; y >= area.bottom && !hit; y -= 4) {
+    for (int x = area.left; x <= area.right && !hit; x += 4) {
+      if (matches(x, y)) {
+        hit = true;
+        hitX = x;
+        hitY = y;
+      }
+    }
+  }
+  if (hit) {
+    *found = {hitX, hitY, hitX, hitY};
+    for (int y = hitY + 60; y >= hitY - 60; --y) {
+      for (int x = hitX - 60; x <= hitX + 60; ++x) {
+        if (x < area.left || x > area.right || y > area.top || y < area.bottom) continue;
+        if (!matches(x, y)) continue;
+        found->left = x < found->left ? x : found->left;
+        found->right = x > found->right ? x : found->right;
+        found->top = y > found->top ? y : found->top;
+        found->bottom = y < found->bottom ? y : found->bottom;
+      }
+    }
+  }
+  ReleaseDC(window, dc);
+  return hit;
+}
+
 void answerNextDialog(const std::string& name) {
   pendingAnswer = name;
   answered = false;

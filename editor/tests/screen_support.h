@@ -17,6 +17,15 @@ void postClick(int x, int y);
 // canvas.
 COLORREF screenPixel(int x, int y);
 
+// The logical box spanned by the window's pixels of one colour inside the
+// logical rectangle (left, top)-(right, bottom), y upward, ends included:
+// every 4th pixel is looked at until one matches, then every pixel within
+// 60 units of it. False when none matches.
+struct LogicalBox {
+  int left, top, right, bottom;
+};
+bool findColour(COLORREF colour, LogicalBox area, LogicalBox* found);
+
 // The next time the line-input dialog shows, types name and presses Okay.
 void answerNextDialog(const std::string& name);
 // Whether the last answer was given.

@@ -6,7 +6,8 @@
 // y upward) and asks it for one event at a time.
 #pragma once
 
-#define ZT738_VERSION "0.1.0"
+// The package's version; the build takes its version from this line.
+#define ZT738_VERSION "0.2.0"
 
 // The kind of an event, as Display::nextEvent returns it.
 enum EventKind {
