@@ -190,6 +190,47 @@ TEST_F(ReplayTool, UnreadableScriptGivesTheConsoleMessageAndThePicture) {
                {{"palette's left edge", -295, 0, BLACK}, {"empty drawing", 0, 0, WHITE}});
 }
 
+TEST_F(ReplayTool, ExamplesReplayOnShortScripts) {
+  constexpr Rgb YELLOW{255, 255, 0};
+  struct Case {
+    const char* program;
+    std::string script;
+    std::vector<std::string> answers;
+    std::string console;
+    std::vector<Point> pixels;
+  };
+  const std::vector<Case> cases = {
+      // A click puts the ball there, c turns it from blue to yellow, and two
+      // frames move it by its speed (5, 3) twice.
+      {REPLAY_BOUNCING_BALL,
+       "ZT738_PERIODIC(10);\nZT738_MOUSE(100, 50);\nZT738_KBD(99);\nZT738_PERIODIC(2);\n",
+       {},
+       "EOF encountered in script file ZT738.SCR\n",
+       {{"ball's centre", 110, 56, YELLOW},
+        {"ball's right edge", 128, 56, YELLOW},
+        {"where it was clicked to", 85, 50, WHITE}}},
+      // Each click asks for a word; the keys choose the size.
+      {REPLAY_WORD_BOARD,
+       "ZT738_KBD(53);\nZT738_MOUSE(-200, 0);\nZT738_PERIODIC(3);\nZT738_KBD(50);\n"
+       "ZT738_MOUSE(0, -100);\n",
+       {"hello", "two words"},
+       "\"hello\" at (-200,0), size 50\n\"two words\" at (0,-100), size 20\n"
+       "EOF encountered in script file ZT738.SCR\n",
+       {{"empty board", 200, 100, WHITE}}},
+  };
+  for (const Case& c : cases) {
+    writeBytes(scratch.file("e.scr"), c.script);
+    std::vector<std::string> arguments = {"--png", scratch.file("e.png"), "--console",
+                                          scratch.file("e.txt")};
+    for (const std::string& a : c.answers) arguments.insert(arguments.end(), {"--answer", a});
+    arguments.insert(arguments.end(), {scratch.file("e.scr"), "--", c.program});
+    const ToolRun run = replay(arguments);
+    EXPECT_EQ(run.status, 0) << c.program << "\n" << run.errors;
+    EXPECT_EQ(readBytes(scratch.file("e.txt")), c.console) << c.program;
+    expectPixels(scratch.file("e.png"), c.pixels);
+  }
+}
+
 TEST_F(ReplayTool, StatusIsTheProgramsOrSaysWhatFailed) {
   writeBytes(scratch.file("s.scr"), "ZT738_KBD(97);\n");
   const std::string script = scratch.file("s.scr");
