@@ -26,7 +26,12 @@ else()
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
-  zt738_debian_depends("${zt738_external}" CPACK_DEBIAN_PACKAGE_DEPENDS
+  # zt738-replay writes its pictures with libpng.
+  set(zt738_deb_external ${zt738_external})
+  if(TARGET zt738-replay)
+    list(APPEND zt738_deb_external PNG::PNG)
+  endif()
+  zt738_debian_depends("${zt738_deb_external}" CPACK_DEBIAN_PACKAGE_DEPENDS
     CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 endif()
 

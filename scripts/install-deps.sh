@@ -7,6 +7,8 @@ packages=(
   # native build and tests
   cmake g++ make pkg-config clang libclang-rt-14-dev clang-format googletest libgtest-dev libbenchmark-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  # zt738-replay writes PNG files
+  libpng-dev
   # the consumer checks: the Windows ZIP's contents
   unzip
   # on-screen windows

@@ -2,6 +2,8 @@
 // at the bottom of the text window as it arrives.
 #include <cstdarg>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "package.h"
 
@@ -25,6 +27,17 @@ int ZT738_console_printf(const char* format, ...) {
 
   ZT738_console_put_line(buffer);
   return ZT738_formatted_length(produced);
+}
+
+std::vector<std::string> ZT738_console_lines() {
+  std::vector<std::string> lines;
+  if (consoleFirst < 0) return lines;
+  int slot = consoleFirst;
+  do {
+    lines.push_back(consoleHistory[slot]);
+    slot = nextSlot(slot);
+  } while (slot != consoleNext);
+  return lines;
 }
 
 void ZT738_console_put_line(char* line) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "package.h"
+#include "replay_hooks.h"
 
 char* getsResult = nullptr;
 
@@ -109,6 +110,7 @@ INT_PTR CALLBACK ZT738_gets_dialog_proc(HWND dialog, UINT message, WPARAM wParam
   switch (message) {
     case WM_INITDIALOG:
       getsResult = reinterpret_cast<char*>(lParam);
+      ZT738_replay_dialog_opened(dialog);
       return 1;  // the platform focuses the first tab stop, the edit field
     case WM_COMMAND:
       if (wParam != IdGetsOkay) return 0;  // Cancel, edit notifications: the dialog stays

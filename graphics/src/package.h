@@ -8,6 +8,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "win32.h"
 #include "zt738.h"
@@ -169,6 +170,8 @@ int ZT738_format(char (&buffer)[FORMAT_BUFFER_SIZE], const char* format, va_list
 // The number of characters that ZT738_format's result put into the buffer.
 int ZT738_formatted_length(int produced);
 // ZT738_console_printf is public (zt738.h).
+// The stored lines, oldest first, exactly as formatted.
+std::vector<std::string> ZT738_console_lines();
 void ZT738_console_put_line(char* line);
 LRESULT CALLBACK ZT738_text_window_proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -1,6 +1,7 @@
 // Opening and closing the package: window classes, the two windows, the
 // canvas and the tick timer.
 #include "package.h"
+#include "replay_hooks.h"
 
 namespace {
 
@@ -47,10 +48,12 @@ int ZT738_start(HINSTANCE hInstance, HINSTANCE hPrevInstance, char*, int nCmdSho
   ShowWindow(graphicsWindow, nCmdShow);
 
   SetTimer(graphicsWindow, TICK_TIMER_ID, TICK_PERIOD_MS, nullptr);
+  ZT738_replay_begin(ZT738_replay_settings_from_environment());
   return 1;
 }
 
 int ZT738_stop() {
+  ZT738_replay_display_ended();
   ReleaseDC(graphicsWindow, windowDC);
   ZT738_close_script();
   return 1;

@@ -8,15 +8,12 @@ namespace {
 
 // Replays the stored lines oldest first; each one scrolls the window up.
 void replayHistory() {
-  if (consoleFirst < 0) return;
-  int slot = consoleFirst;
-  do {
+  for (const std::string& stored : ZT738_console_lines()) {
     // The stored copy keeps its trailing newline; put_line may remove it.
-    std::vector<char> line(consoleHistory[slot].begin(), consoleHistory[slot].end());
+    std::vector<char> line(stored.begin(), stored.end());
     line.push_back('\0');
     ZT738_console_put_line(line.data());
-    slot = slot == CONSOLE_SLOTS - 1 ? 0 : slot + 1;
-  } while (slot != consoleNext);
+  }
 }
 
 }  // namespace

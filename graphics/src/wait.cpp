@@ -1,5 +1,6 @@
 // The message pump and the wait for the next event.
 #include "package.h"
+#include "replay_hooks.h"
 
 void ZT738_copy_canvas(HDC target) {
   BitBlt(target, 0, 0, CANVAS_WIDTH, CANVAS_HEIGHT, canvas, 0, 0, SRCCOPY);
@@ -57,6 +58,7 @@ int ZT738_next_event(int* x, int* y, char* key) {
       if (ZT738_play_event() == 1) break;
       playOneRequested = false;
       playingBack = false;
+      ZT738_replay_playback_ended();
     }
     if ((animating || oneFrameRequested) && pendingKind == -1) {
       pendingKind = EventPeriodic;

@@ -53,16 +53,7 @@ void clearConsole() {
   consoleNext = 0;
 }
 
-std::vector<std::string> consoleLines() {
-  std::vector<std::string> lines;
-  if (consoleFirst < 0) return lines;
-  int slot = consoleFirst;
-  do {
-    lines.push_back(consoleHistory[slot]);
-    slot = (slot + 1) % CONSOLE_SLOTS;
-  } while (slot != consoleNext);
-  return lines;
-}
+std::vector<std::string> consoleLines() { return ZT738_console_lines(); }
 
 COLORREF canvasPixel(int x, int y) { return GetPixel(canvas, centreX + x, centreY - y); }
 

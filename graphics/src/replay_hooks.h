@@ -1,0 +1,52 @@
+// Replaying a program under zt738-replay. The tool starts the program with a
+// few environment variables, read once at start-up; without ZT738_REPLAY
+// none of the hooks below does anything.
+//
+//   ZT738_REPLAY          non-empty: start playback of "ZT738.SCR" as soon as
+//                         the display exists, as Playback Script would; when
+//                         playback ends, write the outputs below and quit as
+//                         Quit does
+//   ZT738_REPLAY_PIXELS   file for the graphics window's client area, a binary
+//                         PPM (P6, 8 bits a channel)
+//   ZT738_REPLAY_CONSOLE  file for the console's stored lines, oldest first
+//   ZT738_REPLAY_ANSWERS  file of answers for the line-input dialog, one a
+//                         line, typed into the dialog in order
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "win32.h"
+
+struct ReplaySettings {
+  bool active = false;
+  std::string pixelsPath;            // empty: no picture
+  std::string consolePath;           // empty: no console lines
+  std::vector<std::string> answers;  // what the dialogs get, in order
+};
+
+// The settings that the environment gives; a file of answers that cannot be
+// read is reported on standard error and gives no answers.
+ReplaySettings ZT738_replay_settings_from_environment();
+
+// Called when the display exists: keeps the settings and, when they are
+// active, posts the Playback Script command to the graphics window.
+void ZT738_replay_begin(const ReplaySettings& settings);
+
+// Called by the wait when playback has ended: writes the outputs and posts
+// the quit message, once per run.
+void ZT738_replay_playback_ended();
+
+// Called when the display ends: writes the outputs if playback never ended
+// (the program quit first).
+void ZT738_replay_display_ended();
+
+// Called when the line-input dialog opens: types the next answer into its
+// edit field and presses "Okay". With no answer left the field stays empty
+// and "Okay" is pressed all the same, so that the run never waits for a user.
+void ZT738_replay_dialog_opened(HWND dialog);
+
+// The outputs, also usable on their own. Each returns false when its file
+// could not be written.
+bool ZT738_write_client_pixels(const std::string& path);
+bool ZT738_write_console_lines(const std::string& path);

@@ -1,0 +1,91 @@
+// The command line of zt738-replay: what it accepts and what it refuses.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "options.h"
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+TEST(ReplayOptions, EveryOptionInBothForms) {
+  const ParsedOptions p =
+      parseOptions({"--png", "a.png", "--console=c.txt", "--timeout", "2.5", "--keep", "--answer",
+                    "one two", "--answer=", "s.scr", "--", "prog", "--png", "x"});
+  ASSERT_EQ(p.error, "");
+  EXPECT_EQ(p.options.png, "a.png");
+  EXPECT_EQ(p.options.console, "c.txt");
+  EXPECT_DOUBLE_EQ(p.options.timeoutSeconds, 2.5);
+  EXPECT_TRUE(p.options.keep);
+  EXPECT_EQ(p.options.answers, (Args{"one two", ""}));
+  EXPECT_EQ(p.options.script, "s.scr");
+  // What follows -- belongs to the program, options included.
+  EXPECT_EQ(p.options.command, (Args{"prog", "--png", "x"}));
+}
+
+TEST(ReplayOptions, DefaultsWithoutOptions) {
+  const ParsedOptions p = parseOptions({"s.scr", "--", "prog"});
+  ASSERT_EQ(p.error, "");
+  EXPECT_EQ(p.options.png, "");
+  EXPECT_EQ(p.options.console, "");
+  EXPECT_DOUBLE_EQ(p.options.timeoutSeconds, DEFAULT_TIMEOUT_SECONDS);
+  EXPECT_FALSE(p.options.keep);
+  EXPECT_TRUE(p.options.answers.empty());
+  EXPECT_EQ(p.options.command, (Args{"prog"}));
+}
+
+TEST(ReplayOptions, ZeroTimeoutMeansNoLimit) {
+  const ParsedOptions p = parseOptions({"--timeout=0", "s.scr", "--", "prog"});
+  ASSERT_EQ(p.error, "");
+  EXPECT_DOUBLE_EQ(p.options.timeoutSeconds, 0);
+}
+
+TEST(ReplayOptions, HelpWins) {
+  EXPECT_TRUE(parseOptions({"--help"}).help);
+  EXPECT_TRUE(parseOptions({"--keep", "-h", "s.scr"}).help);
+}
+
+TEST(ReplayOptions, BadCommandLinesAreRefusedWithAReason) {
+  struct Case {
+    Args arguments;
+    std::string error;
+  };
+  const std::string longAnswer(MAX_ANSWER_LENGTH + 1, 'a');
+  const std::vector<Case> cases = {
+      {{}, "the script is missing"},
+      {{"--keep"}, "the script is missing"},
+      {{"--", "prog"}, "the script is missing before --"},
+      {{"s.scr"}, "-- and the program's command must follow the script"},
+      {{"s.scr", "prog"}, "-- and the program's command must follow the script"},
+      {{"s.scr", "--"}, "the program is missing after --"},
+      {{"--png"}, "--png needs a value"},
+      {{"--png=", "s.scr", "--", "p"}, "--png needs a file name"},
+      {{"--console", "", "s.scr", "--", "p"}, "--console needs a file name"},
+      {{"--frames", "3", "s.scr", "--", "p"}, "unknown option --frames"},
+      {{"--keep=yes", "s.scr", "--", "p"}, "unknown option --keep"},
+      {{"--timeout", "-1", "s.scr", "--", "p"},
+       "--timeout: a number of seconds from 0 (no limit) to 1000000"},
+      {{"--timeout", "10s", "s.scr", "--", "p"},
+       "--timeout: a number of seconds from 0 (no limit) to 1000000"},
+      {{"--timeout", "nan", "s.scr", "--", "p"},
+       "--timeout: a number of seconds from 0 (no limit) to 1000000"},
+      {{"--timeout", "1e7", "s.scr", "--", "p"},
+       "--timeout: a number of seconds from 0 (no limit) to 1000000"},
+      {{"--timeout=", "s.scr", "--", "p"},
+       "--timeout: a number of seconds from 0 (no limit) to 1000000"},
+      {{"--answer", "two\nlines", "s.scr", "--", "p"},
+       "--answer: only printable characters, on one line"},
+      {{"--answer", "tab\there", "s.scr", "--", "p"},
+       "--answer: only printable characters, on one line"},
+      {{"--answer", longAnswer, "s.scr", "--", "p"}, "--answer: at most 255 characters"},
+  };
+  for (const Case& c : cases) {
+    std::string shown;
+    for (const std::string& a : c.arguments) shown += "[" + a + "]";
+    EXPECT_EQ(parseOptions(c.arguments).error, c.error) << shown;
+  }
+}
+
+}  // namespace
