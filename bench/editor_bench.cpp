@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "drawing_file/drawing_reader.h"
@@ -45,6 +46,19 @@ void BM_SaveDrawing(benchmark::State& state) {
   std::filesystem::remove(name);
 }
 BENCHMARK(BM_SaveDrawing)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The records alone, written into memory as a save does before its one write.
+void BM_FormatDrawing(benchmark::State& state) {
+  ShapeList list;
+  fill(list, static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    std::ostringstream text;
+    list.saveAll(text);
+    benchmark::DoNotOptimize(text.view().data());
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_FormatDrawing)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_LoadDrawing(benchmark::State& state) {
   const std::string name = scratchFile("zt738-editor-bench-load.drw");

@@ -1,5 +1,6 @@
 #include "app/file_commands.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -9,6 +10,20 @@
 #include "drawing_file/drawing_writer.h"
 
 namespace {
+
+// Only a regular file may be loaded: a directory opens on some systems but
+// holds no records, and a device or pipe may never end. std::filesystem reads
+// bytes above 127 as UTF-8 on Windows, while the file streams (like the
+// package's saves) take the system's code page; for such a name that it
+// cannot find, the open decides (no folder opens there as a file, and no
+// device name has such bytes).
+bool mayLoad(const std::string& name) {
+  if (name.empty()) return false;
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(name, ec);
+  if (!ec) return std::filesystem::is_regular_file(status);
+  return std::any_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; });
+}
 
 // The typed line; the buffer holds all that the dialog may write.
 std::string askForName(const char* prompt) {
@@ -34,12 +49,8 @@ void loadCommand(std::unique_ptr<ShapeList>& shapes, bool& firstPointPending, Di
 
 bool loadDrawing(const std::string& name, std::unique_ptr<ShapeList>& shapes,
                  bool& firstPointPending, Display& display) {
-  const std::filesystem::path path(name);
-  std::error_code ec;
   std::ifstream in;
-  // Only a regular file: a directory opens on some systems but holds no
-  // records, and a device or pipe may never end.
-  if (!name.empty() && std::filesystem::is_regular_file(path, ec)) in.open(path);
+  if (mayLoad(name)) in.open(name);
   if (!in.is_open()) {
     ZT738_console_printf("Cannot open drawing file %s\n", name.c_str());
     return false;

@@ -5,7 +5,8 @@
 
 #include "shape_list/shape_list.h"
 
-// Writes every record of list into a temporary file beside name, then puts it
-// in place of name. Returns false, with name untouched and the temporary file
-// removed, when any step fails.
+// Writes every record of list, with the line ends of a text file, and gives
+// them to name through the package's ZT738_replace_file: name then holds the
+// whole drawing, on the disk, or its old bytes. Returns false when any step
+// fails.
 bool writeDrawingFile(const std::string& name, const ShapeList& list);

@@ -9,6 +9,8 @@
 // The package's version; the build takes its version from this line.
 #define ZT738_VERSION "0.2.0"
 
+#include <cstddef>
+
 // The kind of an event, as Display::nextEvent returns it.
 enum EventKind {
   EventNone = 0,      // never produced by the wait; any unknown value maps here
@@ -95,6 +97,17 @@ class Display {
 // Asks for one line of text in a modal dialog. result must hold GETS_CAPACITY
 // bytes. Returns 1 when the dialog ran, 0 when it could not be shown.
 int ZT738_gets(const char* prompt, char* result);
+
+// Gives the file name the length bytes at bytes as its whole contents,
+// written as they are (line ends are not translated). Afterwards the file
+// holds either all of the new bytes, flushed to the disk, or its old ones,
+// also after a crash: the bytes go to a temporary file of a name of its own
+// beside it, which then takes its place and never remains. The new file
+// keeps the permissions of the old one; a symbolic link stays a link and the
+// file it points to is replaced. Returns 1 when done, 0 when not: for a name
+// that is a folder or a device or that the file system refuses, a link that
+// leads nowhere, a full disk or any other failed step.
+int ZT738_replace_file(const char* name, const char* bytes, size_t length);
 
 // Writes one printf-formatted line to the text console. Returns the number of
 // characters formatted.

@@ -14,6 +14,18 @@ int playbackPeriodicLeft = 0;
 namespace {
 
 bool scriptWriting = false;  // the file in the slot was opened for writing
+bool writeFailureShown = false;  // this recording has reported a failed write
+
+// Hands the line to the system at once, so that a crash or a kill loses no
+// event recorded before it. A failed write (a full disk) is reported once per
+// recording; every later line is tried all the same.
+void writeScriptLine(const char* line) {
+  std::clearerr(scriptFile);
+  const bool written = std::fputs(line, scriptFile) >= 0 && std::fflush(scriptFile) == 0;
+  if (written || writeFailureShown) return;
+  writeFailureShown = true;
+  ZT738_console_printf("Cannot write script file %s\n", SCRIPT_FILE_NAME);
+}
 
 void setCheck(UINT command, bool on) {
   if (runMenu != nullptr)
@@ -62,7 +74,7 @@ void ZT738_record_event(int kind, int x, int y, char key) {
   }
   // A file open for reading takes no lines: the line is lost, as a failed
   // write would lose it.
-  if (scriptWriting) std::fputs(line, scriptFile);
+  if (scriptWriting) writeScriptLine(line);
 }
 
 int ZT738_play_event() {
@@ -122,6 +134,7 @@ void ZT738_toggle_recording() {
   ZT738_playback_stopped();
   ZT738_close_script();
   periodicCount = 0;
+  writeFailureShown = false;
   recording = true;
   setCheck(CmdRecordScript, true);
 }

@@ -1,5 +1,5 @@
 // The handle table: every object that the layer hands out as a handle
-// (windows, menus, global memory, GDI objects) is registered here with its
+// (windows, menus, global memory, GDI objects, open files) is registered here with its
 // kind. Handle values are never reused, so a stale handle or one of the
 // wrong kind is simply not found and the call that got it fails.
 #pragma once
@@ -18,6 +18,7 @@ enum class HandleKind : uint8_t {
   Font,
   Bitmap,
   Region,
+  File,
 };
 
 // Registers object under a fresh non-null handle value.

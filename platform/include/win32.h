@@ -50,6 +50,7 @@ typedef WORD ATOM;
 typedef DWORD COLORREF;
 typedef void* HANDLE;
 typedef size_t SIZE_T;
+typedef DWORD* LPDWORD;
 
 // Handles are distinct pointer types, as with STRICT, so that passing the
 // wrong kind of handle does not compile.
@@ -184,6 +185,15 @@ typedef struct tagTEXTMETRICA {
   BYTE tmPitchAndFamily;
   BYTE tmCharSet;
 } TEXTMETRICA, *LPTEXTMETRICA;
+
+typedef struct _SECURITY_ATTRIBUTES {
+  DWORD nLength;
+  LPVOID lpSecurityDescriptor;
+  BOOL bInheritHandle;
+} SECURITY_ATTRIBUTES, *LPSECURITY_ATTRIBUTES;
+
+// Only synchronous file access: the layer takes no OVERLAPPED but NULL.
+typedef struct _OVERLAPPED OVERLAPPED, *LPOVERLAPPED;
 
 // Dialog templates are packed on 2-byte boundaries, as in <winuser.h>.
 #pragma pack(push, 2)
@@ -459,6 +469,52 @@ typedef struct {
 #define GMEM_MOVEABLE 0x0002
 #define GMEM_ZEROINIT 0x0040
 #define MOVEFILE_REPLACE_EXISTING 0x00000001
+#define MOVEFILE_WRITE_THROUGH 0x00000008
+#define MAX_PATH 260
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
+#define GENERIC_READ 0x80000000u
+#define GENERIC_WRITE 0x40000000u
+#define FILE_SHARE_READ 0x00000001
+#define FILE_SHARE_WRITE 0x00000002
+#define FILE_SHARE_DELETE 0x00000004
+#define CREATE_NEW 1
+#define CREATE_ALWAYS 2
+#define OPEN_EXISTING 3
+#define OPEN_ALWAYS 4
+#define TRUNCATE_EXISTING 5
+#define FILE_ATTRIBUTE_READONLY 0x00000001
+#define FILE_ATTRIBUTE_DIRECTORY 0x00000010
+#define FILE_ATTRIBUTE_NORMAL 0x00000080
+#define FILE_ATTRIBUTE_REPARSE_POINT 0x00000400
+#define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
+#define FILE_TYPE_UNKNOWN 0x0000
+#define FILE_TYPE_DISK 0x0001
+#define FILE_TYPE_CHAR 0x0002
+#define FILE_TYPE_PIPE 0x0003
+#define FILE_NAME_NORMALIZED 0x0
+#define VOLUME_NAME_DOS 0x0
+
+// ---------------------------------------------------------------- constants: error codes
+#define ERROR_SUCCESS 0
+#define ERROR_FILE_NOT_FOUND 2
+#define ERROR_PATH_NOT_FOUND 3
+#define ERROR_TOO_MANY_OPEN_FILES 4
+#define ERROR_ACCESS_DENIED 5
+#define ERROR_INVALID_HANDLE 6
+#define ERROR_NOT_ENOUGH_MEMORY 8
+#define ERROR_NOT_SAME_DEVICE 17
+#define ERROR_WRITE_PROTECT 19
+#define ERROR_GEN_FAILURE 31
+#define ERROR_HANDLE_DISK_FULL 39
+#define ERROR_FILE_EXISTS 80
+#define ERROR_INVALID_PARAMETER 87
+#define ERROR_DISK_FULL 112
+#define ERROR_INSUFFICIENT_BUFFER 122
+#define ERROR_INVALID_NAME 123
+#define ERROR_DIR_NOT_EMPTY 145
+#define ERROR_ALREADY_EXISTS 183
+#define ERROR_FILENAME_EXCED_RANGE 206
+#define ERROR_FILE_TOO_LARGE 223
 
 // ================================================================ functions
 // ---------------------------------------------------------------- entry
@@ -614,6 +670,26 @@ HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
 LPVOID GlobalLock(HGLOBAL memory);
 BOOL GlobalUnlock(HGLOBAL memory);
 HGLOBAL GlobalFree(HGLOBAL memory);                     // NULL on success
-BOOL MoveFileExA(LPCSTR from, LPCSTR to, DWORD flags);  // MOVEFILE_REPLACE_EXISTING
+
+// Files. Names are POSIX paths, passed through as bytes; a symbolic link is
+// followed when a file is opened and reported as FILE_ATTRIBUTE_REPARSE_POINT.
+// A failing call sets the thread's last error from errno.
+DWORD GetLastError(void);
+void SetLastError(DWORD error);
+DWORD GetCurrentProcessId(void);
+HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                   DWORD disposition, DWORD flagsAndAttributes,
+                   HANDLE templateFile);  // INVALID_HANDLE_VALUE on failure; no directories
+BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytes, LPDWORD written,
+               LPOVERLAPPED overlapped);  // all bytes or FALSE (a full disk: ERROR_DISK_FULL)
+BOOL FlushFileBuffers(HANDLE file);       // fsync(2)
+DWORD GetFileType(HANDLE file);           // FILE_TYPE_DISK for a regular file
+DWORD GetFinalPathNameByHandleA(HANDLE file, LPSTR path, DWORD size,
+                                DWORD flags);  // the absolute path, links resolved
+BOOL CloseHandle(HANDLE object);               // file handles only
+DWORD GetFileAttributesA(LPCSTR name);         // INVALID_FILE_ATTRIBUTES when missing
+BOOL DeleteFileA(LPCSTR name);                 // not a directory
+BOOL MoveFileExA(LPCSTR from, LPCSTR to,
+                 DWORD flags);  // REPLACE_EXISTING; WRITE_THROUGH also flushes the folder
 
 #endif  // _WIN32

@@ -1,8 +1,9 @@
-// Odds and ends of the system: movable global memory and renaming files.
+// Odds and ends of the system: movable global memory, files and their names.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -75,4 +76,89 @@ TEST(MoveFile, ReplacesOnlyWhenAsked) {
   EXPECT_EQ(readFile(to), "new");
   EXPECT_FALSE(MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING));  // nothing left to move
   std::remove(to);
+}
+
+TEST(MoveFile, WriteThroughReplacesToo) {
+  const char* from = "zt_move_through_from.txt";
+  const char* to = "zt_move_through_to.txt";
+  writeFile(from, "new");
+  writeFile(to, "old");
+  EXPECT_TRUE(MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+  EXPECT_EQ(readFile(to), "new");
+  std::remove(to);
+}
+
+TEST(Files, CreateNewWritesFlushesAndRefusesATakenName) {
+  const char* name = "zt_create_new.txt";
+  std::remove(name);
+  HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetFileType(file), static_cast<DWORD>(FILE_TYPE_DISK));
+  DWORD written = 0;
+  EXPECT_TRUE(WriteFile(file, "line one\n", 9, &written, nullptr));
+  EXPECT_EQ(written, 9u);
+  EXPECT_TRUE(FlushFileBuffers(file));
+  EXPECT_TRUE(CloseHandle(file));
+  EXPECT_EQ(readFile(name), "line one\n");
+
+  HANDLE again = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+  EXPECT_EQ(again, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_EXISTS));
+  EXPECT_EQ(readFile(name), "line one\n");
+  EXPECT_TRUE(DeleteFileA(name));
+  EXPECT_FALSE(DeleteFileA(name));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
+TEST(Files, FinalPathEndsInTheFilesNameAndAsksForRoom) {
+  const char* name = "zt_final_path.txt";
+  writeFile(name, "x");
+  HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  char tiny[4] = {};
+  const DWORD needed = GetFinalPathNameByHandleA(file, tiny, sizeof tiny, FILE_NAME_NORMALIZED);
+  char path[4096] = {};
+  const DWORD length = GetFinalPathNameByHandleA(file, path, sizeof path, FILE_NAME_NORMALIZED);
+  // Win32 counts the zero in the room it asks for; Wine's ANSI call asks one less.
+  EXPECT_GT(needed, static_cast<DWORD>(sizeof tiny));
+  EXPECT_GE(needed, length);
+  EXPECT_EQ(std::strlen(path), length);
+  const std::string final(path);
+  EXPECT_EQ(final.substr(final.size() - std::strlen(name)), name) << final;
+  CloseHandle(file);
+  std::remove(name);
+}
+
+TEST(Files, AttributesTellFoldersFromFilesAndMissingNames) {
+  const char* folder = "zt_attributes_folder";
+  const char* file = "zt_attributes_file.txt";
+  std::filesystem::create_directory(folder);
+  writeFile(file, "x");
+  struct Case {
+    const char* name;
+    bool exists;
+    bool directory;
+  };
+  for (const Case& c : {Case{folder, true, true}, Case{file, true, false},
+                        Case{"zt_attributes_missing", false, false}}) {
+    SCOPED_TRACE(c.name);
+    const DWORD attributes = GetFileAttributesA(c.name);
+    EXPECT_EQ(attributes != INVALID_FILE_ATTRIBUTES, c.exists);
+    if (c.exists) {
+      EXPECT_EQ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0, c.directory);
+    }
+  }
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  // A folder is no file: it neither opens as one nor is deleted as one.
+  EXPECT_EQ(CreateFileA(folder, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL, nullptr),
+            INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_FALSE(DeleteFileA(folder));
+  EXPECT_NE(GetFileAttributesA(folder), INVALID_FILE_ATTRIBUTES);
+  std::filesystem::remove(folder);
+  std::remove(file);
 }
