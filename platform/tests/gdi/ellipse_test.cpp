@@ -292,8 +292,7 @@ const ShapeCase kEllipses[] = {
      "........................."
      "........................."
      "........................."},
-    {"pen 2: a thin ellipse stops short of its ends", 2, false, {3, 3, 6, 22}, 9, 25,
-     "........."
+    {"pen 2: a thin ellipse stops short of its ends", 2, false, {3, 3, 6, 12}, 9, 15,
      "........."
      "........."
      "........."
@@ -305,15 +304,6 @@ const ShapeCase kEllipses[] = {
      "..PPPP..."
      "..PPPP..."
      "..PPPP..."
-     "..PPPP..."
-     "..PPPP..."
-     "..PPPP..."
-     "..PPPP..."
-     "..PPPP..."
-     "..PPPP..."
-     "..PPPP..."
-     "..PPPP..."
-     "........."
      "........."
      "........."
      "........."
