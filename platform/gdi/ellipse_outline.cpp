@@ -1,7 +1,6 @@
-// Integer midpoint ellipse in a box (an error-term walk over the first
-// quadrant, mirrored), exact and symmetric without any floating point.
+// Integer midpoint ellipse in a box (an error-term walk over one quadrant,
+// mirrored), exact and symmetric without any floating point.
 #include <algorithm>
-#include <cstdint>
 
 #include "raster.h"
 
@@ -10,56 +9,65 @@ namespace zt::platform::gdi {
 namespace {
 
 // Widens the left arc of a row to include x.
-void mark(EllipseRows& rows, int y, int x) {
-  const int index = y - rows.top;
+void mark(EllipseRows& rows, int64_t y, int64_t x) {
+  const int64_t index = y - rows.top;
   if (index < 0 || index >= rows.rows()) return;
   Span& span = rows.leftArc[static_cast<size_t>(index)];
-  span.left = std::min(span.left, x);
-  span.right = std::max(span.right, x);
+  span.left = std::min(span.left, static_cast<int>(x));
+  span.right = std::max(span.right, static_cast<int>(x));
 }
 
 }  // namespace
+
+EllipseWalk::EllipseWalk(int64_t width, int64_t height) {
+  const int64_t a = width - 1;
+  const int64_t b = height - 1;
+  const int64_t oddRows = b & 1;
+  dx_ = 4 * (1 - a) * b * b;
+  dy_ = 4 * (oddRows + 1) * a * a;
+  err_ = dx_ + dy_ + oddRows * a * a;
+  columnGrowth_ = 8 * b * b;
+  rowGrowth_ = 8 * a * a;
+}
+
+void EllipseWalk::step() {
+  const int64_t e2 = 2 * err_;
+  if (e2 <= dy_) {
+    ++row_;
+    err_ += dy_ += rowGrowth_;
+  }
+  if (e2 >= dx_) {
+    ++column_;
+    err_ += dx_ += columnGrowth_;
+  }
+}
 
 EllipseRows ellipseOutline(int left, int top, int right, int bottom) {
   EllipseRows rows;
   const int64_t width = static_cast<int64_t>(right) - left;
   const int64_t height = static_cast<int64_t>(bottom) - top;
   if (width <= 0 || height <= 0 || (width == 1 && height == 1)) return rows;
-  int64_t x0 = left;
-  int64_t x1 = right - 1;
-  const int64_t a = x1 - x0;
-  const int64_t b = height - 1;
-  const int64_t b1 = b & 1;
   rows.top = top;
-  rows.mirrorSum = static_cast<int>(x0 + x1);
+  rows.mirrorSum = left + right - 1;
   rows.leftArc.assign(static_cast<size_t>(height), Span{right, left - 1});
 
-  int64_t dx = 4 * (1 - a) * b * b;
-  int64_t dy = 4 * (b1 + 1) * a * a;
-  int64_t err = dx + dy + b1 * a * a;
-  int64_t y0 = top + (b + 1) / 2;
-  int64_t y1 = y0 - b1;
-  const int64_t stepA = 8 * a * a;
-  const int64_t stepB = 8 * b * b;
+  // The lower-left quadrant, mirrored onto the upper one: rows below and
+  // above the middle (one and the same row when the height is odd).
+  const int64_t below = top + height / 2;
+  const int64_t above = top + (height - 1) - height / 2;
+  EllipseWalk walk(width, height);
   do {
-    mark(rows, static_cast<int>(y0), static_cast<int>(x0));
-    mark(rows, static_cast<int>(y1), static_cast<int>(x0));
-    const int64_t e2 = 2 * err;
-    if (e2 <= dy) {
-      ++y0;
-      --y1;
-      err += dy += stepA;
-    }
-    if (e2 >= dx) {
-      ++x0;
-      --x1;
-      err += dx += stepB;
-    }
-  } while (x0 <= x1);
+    mark(rows, below + walk.row(), left + walk.column());
+    mark(rows, above - walk.row(), left + walk.column());
+    walk.step();
+  } while (2 * walk.column() < width);
   // A very flat ellipse stops early: finish its tips.
-  while (y0 - y1 < b || (a <= 1 && y0 - y1 <= b)) {
-    mark(rows, static_cast<int>(y0++), static_cast<int>(x0 - 1));
-    mark(rows, static_cast<int>(y1--), static_cast<int>(x0 - 1));
+  const int64_t tip = left + walk.column() - 1;
+  int64_t y0 = below + walk.row();
+  int64_t y1 = above - walk.row();
+  while (y0 - y1 < height - 1 || (width <= 2 && y0 - y1 <= height - 1)) {
+    mark(rows, y0++, tip);
+    mark(rows, y1--, tip);
   }
   return rows;
 }

@@ -2,6 +2,7 @@
 // callers may pass any coordinates.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "surface.h"
@@ -29,6 +30,28 @@ struct EllipseRows {
 
   int rows() const { return static_cast<int>(leftArc.size()); }
   int mirror(int x) const { return mirrorSum - x; }
+};
+
+// The error-term walk along a quarter of the ellipse inscribed in a
+// width x height box (both at least 1), from the middle of a side towards
+// the middle of the top or bottom: column() counts the columns in from the
+// side, row() the rows out from the middle. Each step moves one column in,
+// one row out, or both; the walk itself never ends, its users stop it.
+class EllipseWalk {
+ public:
+  EllipseWalk(int64_t width, int64_t height);
+  int64_t column() const { return column_; }
+  int64_t row() const { return row_; }
+  void step();
+
+ private:
+  int64_t column_ = 0;
+  int64_t row_ = 0;
+  int64_t dx_;  // error changes of a column step and of a row step
+  int64_t dy_;
+  int64_t err_;
+  int64_t columnGrowth_;  // how those changes grow per step
+  int64_t rowGrowth_;
 };
 
 // The one-pixel outline of the ellipse inscribed in a normalised box whose

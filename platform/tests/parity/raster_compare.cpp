@@ -36,7 +36,9 @@ int differingPixels(const RasterGrid& a, const RasterGrid& b) {
 }  // namespace
 
 bool rasterCaseMustMatch(const std::string& name) {
-  return name.rfind("rect-", 0) == 0 || name.rfind("degenerate-", 0) == 0;
+  for (const char* kind : {"rect-", "ellipse-", "degenerate-"})
+    if (name.rfind(kind, 0) == 0) return true;
+  return false;
 }
 
 std::vector<RasterDifference> compareRasterDirectories(const std::string& first,

@@ -12,8 +12,9 @@ struct RasterDifference {
   std::string note;        // what went wrong beyond differing pixels
 };
 
-// Rectangles (with any pen, brush or NULL_PEN) and degenerate boxes must be
-// pixel-identical in both builds; ellipses are only reported.
+// Rectangles and ellipses (with any pen, brush or NULL_PEN) and degenerate
+// boxes must be pixel-identical in both builds; cases of any other kind are
+// only reported.
 bool rasterCaseMustMatch(const std::string& name);
 
 // One entry per case found in either directory, sorted by name.

@@ -80,11 +80,11 @@ TEST_F(RasterDumps, MalformedFilesAreRejected) {
 TEST_F(RasterDumps, CountsDifferingPixelsPerCase) {
   writeRasterGrid(dir("a"), grid("rect-same", {"PPP", "PBP", "PPP"}));
   writeRasterGrid(dir("b"), grid("rect-same", {"PPP", "PBP", "PPP"}));
-  writeRasterGrid(dir("a"), grid("ellipse-two", {".P.", "PBP", ".P."}));
-  writeRasterGrid(dir("b"), grid("ellipse-two", {"PP.", "PBP", ".PP"}));
+  writeRasterGrid(dir("a"), grid("arc-two", {".P.", "PBP", ".P."}));
+  writeRasterGrid(dir("b"), grid("arc-two", {"PP.", "PBP", ".PP"}));
   const auto diffs = compareRasterDirectories(dir("a"), dir("b"));
   ASSERT_EQ(diffs.size(), 2u);
-  EXPECT_EQ(diffs[0].name, "ellipse-two");  // sorted by name
+  EXPECT_EQ(diffs[0].name, "arc-two");  // sorted by name
   EXPECT_EQ(diffs[0].pixels, 2);
   EXPECT_FALSE(diffs[0].mustMatch);
   EXPECT_EQ(diffs[1].name, "rect-same");
@@ -111,12 +111,14 @@ TEST_F(RasterDumps, SizeMismatchCountsTheLargerGridAndMissingCasesAreFlagged) {
   EXPECT_EQ(diffs[2].note, "sizes differ");
 }
 
-TEST(RasterCaseKinds, RectanglesAndDegenerateBoxesMustMatchEllipsesAreReported) {
+TEST(RasterCaseKinds, RectanglesEllipsesAndDegenerateBoxesMustMatchOthersAreReported) {
   EXPECT_TRUE(rasterCaseMustMatch("rect-pen3-hollow-wide"));
   EXPECT_TRUE(rasterCaseMustMatch("rect-nullpen-solid-square"));
   EXPECT_TRUE(rasterCaseMustMatch("degenerate-ellipse-pen1-dot"));
-  EXPECT_FALSE(rasterCaseMustMatch("ellipse-disc-r07"));
-  EXPECT_FALSE(rasterCaseMustMatch("ellipse-rect-like"));
+  EXPECT_TRUE(rasterCaseMustMatch("ellipse-disc-r07"));
+  EXPECT_TRUE(rasterCaseMustMatch("ellipse-wide-pen06-010x010-solid"));
+  EXPECT_FALSE(rasterCaseMustMatch("polygon-star"));
+  EXPECT_FALSE(rasterCaseMustMatch("rectangle"));
 }
 
 }  // namespace
