@@ -51,7 +51,8 @@ class SaveNames : public ::testing::Test {
     return out.str();
   }
 
-  const std::string bytes = "SQUARE -100 50 20 -30 3 " + kLineEnd + "CIRCLE 40 40 140 100 13 " + kLineEnd;
+  const std::string bytes =
+      "SQUARE -100 50 20 -30 3 " + kLineEnd + "CIRCLE 40 40 140 100 13 " + kLineEnd;
   const std::string records = "SQUARE -100 50 20 -30 3 \nCIRCLE 40 40 140 100 13 \n";
   ShapeList drawing;
   ScratchDir dir;
@@ -62,13 +63,13 @@ TEST_F(SaveNames, EveryNameTheFileSystemTakesSavesAndLoadsBack) {
   writeBytes(dir.file(std::string(251, 'n') + ".tmp"), "mine");
   writeBytes(dir.file("drawing.tmp"), "mine too");
   const std::vector<std::string> leaves = {
-      std::string(255, 'n'),      // the longest name a folder holds
-      "drawing",                  // drawing.tmp is taken
+      std::string(255, 'n'),  // the longest name a folder holds
+      "drawing",              // drawing.tmp is taken
       "with spaces .drw",
       ".hidden",
       "..two dots",
-      "caf\xc3\xa9",              // UTF-8
-      "\xe9t\xe9",                // one byte each (Latin-1, or the Windows code page)
+      "caf\xc3\xa9",  // UTF-8
+      "\xe9t\xe9",    // one byte each (Latin-1, or the Windows code page)
   };
   for (const std::string& leaf : leaves) {
     const std::string name = dir.file(leaf);
@@ -88,11 +89,11 @@ TEST_F(SaveNames, NamesTheFileSystemRefusesFailAndTouchNothing) {
   writeBytes(dir.file("folder/inside"), "kept");
   writeBytes(dir.file("old"), "old bytes");
   std::vector<std::string> refused = {
-      dir.file("folder"),                     // a folder
-      dir.file("folder") + "/",               // a folder's name ending in a separator
-      dir.file(std::string(256, 'n')),        // longer than a folder holds
-      dir.file("missing/drawing"),            // in a folder that does not exist
-      dir.file("old/drawing"),                // under a file
+      dir.file("folder"),               // a folder
+      dir.file("folder") + "/",         // a folder's name ending in a separator
+      dir.file(std::string(256, 'n')),  // longer than a folder holds
+      dir.file("missing/drawing"),      // in a folder that does not exist
+      dir.file("old/drawing"),          // under a file
       "",
   };
 #ifdef _WIN32

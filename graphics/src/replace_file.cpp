@@ -40,8 +40,8 @@ std::string withoutLongPathPrefix(const std::string& path) {
 std::string finalPathOf(HANDLE file) {
   std::string path(MAX_PATH, '\0');
   for (;;) {
-    const DWORD length = GetFinalPathNameByHandleA(file, path.data(), static_cast<DWORD>(path.size()),
-                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    const DWORD length = GetFinalPathNameByHandleA(
+        file, path.data(), static_cast<DWORD>(path.size()), FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     if (length == 0) return {};
     if (length < path.size()) {
       path.resize(length);

@@ -13,7 +13,7 @@ int playbackPeriodicLeft = 0;
 
 namespace {
 
-bool scriptWriting = false;  // the file in the slot was opened for writing
+bool scriptWriting = false;      // the file in the slot was opened for writing
 bool writeFailureShown = false;  // this recording has reported a failed write
 
 // Hands the line to the system at once, so that a crash or a kill loses no

@@ -27,12 +27,18 @@ OpenFile* fileOf(HANDLE file) { return fromHandle<OpenFile>(file, HandleKind::Fi
 // The open(2) flags of a creation disposition; -1 for an unknown one.
 int dispositionFlags(DWORD disposition) {
   switch (disposition) {
-    case CREATE_NEW: return O_CREAT | O_EXCL;
-    case CREATE_ALWAYS: return O_CREAT | O_TRUNC;
-    case OPEN_EXISTING: return 0;
-    case OPEN_ALWAYS: return O_CREAT;
-    case TRUNCATE_EXISTING: return O_TRUNC;
-    default: return -1;
+    case CREATE_NEW:
+      return O_CREAT | O_EXCL;
+    case CREATE_ALWAYS:
+      return O_CREAT | O_TRUNC;
+    case OPEN_EXISTING:
+      return 0;
+    case OPEN_ALWAYS:
+      return O_CREAT;
+    case TRUNCATE_EXISTING:
+      return O_TRUNC;
+    default:
+      return -1;
   }
 }
 
@@ -64,11 +70,11 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD, LPSECURITY_ATTRIBUTES, DWOR
     SetLastError(ERROR_PATH_NOT_FOUND);
     return INVALID_HANDLE_VALUE;
   }
-  const mode_t mode = (flagsAndAttributes & FILE_ATTRIBUTE_READONLY) ? READ_ONLY_MODE : NEW_FILE_MODE;
+  const mode_t mode =
+      (flagsAndAttributes & FILE_ATTRIBUTE_READONLY) ? READ_ONLY_MODE : NEW_FILE_MODE;
   // Non-blocking only while opening: a FIFO would otherwise wait for its
   // other end, which no Win32 file does.
-  const int descriptor =
-      open(name, accessFlags(access) | disposal | O_CLOEXEC | O_NONBLOCK, mode);
+  const int descriptor = open(name, accessFlags(access) | disposal | O_CLOEXEC | O_NONBLOCK, mode);
   if (descriptor < 0) {
     setLastErrorFromErrno(errno);
     return INVALID_HANDLE_VALUE;
@@ -82,7 +88,8 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD, LPSECURITY_ATTRIBUTES, DWOR
   }
   fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
   // A new file takes the template's attributes: here its permission bits.
-  if (disposition == CREATE_NEW && templateFile != nullptr && templateFile != INVALID_HANDLE_VALUE) {
+  if (disposition == CREATE_NEW && templateFile != nullptr &&
+      templateFile != INVALID_HANDLE_VALUE) {
     if (OpenFile* from = fileOf(templateFile); from != nullptr) {
       struct stat templateInfo;
       if (fstat(from->descriptor, &templateInfo) == 0) {

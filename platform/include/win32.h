@@ -669,7 +669,7 @@ BOOL IsDialogMessageA(HWND dialog, LPMSG msg);  // dialog keys: Enter, Escape, T
 HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
 LPVOID GlobalLock(HGLOBAL memory);
 BOOL GlobalUnlock(HGLOBAL memory);
-HGLOBAL GlobalFree(HGLOBAL memory);                     // NULL on success
+HGLOBAL GlobalFree(HGLOBAL memory);  // NULL on success
 
 // Files. Names are POSIX paths, passed through as bytes; a symbolic link is
 // followed when a file is opened and reported as FILE_ATTRIBUTE_REPARSE_POINT.

@@ -91,8 +91,8 @@ TEST(MoveFile, WriteThroughReplacesToo) {
 TEST(Files, CreateNewWritesFlushesAndRefusesATakenName) {
   const char* name = "zt_create_new.txt";
   std::remove(name);
-  HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                            nullptr);
+  HANDLE file =
+      CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   EXPECT_EQ(GetFileType(file), static_cast<DWORD>(FILE_TYPE_DISK));
   DWORD written = 0;
@@ -102,8 +102,8 @@ TEST(Files, CreateNewWritesFlushesAndRefusesATakenName) {
   EXPECT_TRUE(CloseHandle(file));
   EXPECT_EQ(readFile(name), "line one\n");
 
-  HANDLE again = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                             nullptr);
+  HANDLE again =
+      CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   EXPECT_EQ(again, INVALID_HANDLE_VALUE);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_EXISTS));
   EXPECT_EQ(readFile(name), "line one\n");
