@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native build, the native build
+# Builds everything and runs every test: the native build (and its screen
+# driver in a private Xvfb, scripts/screen-tests.sh), the native build
 # under AddressSanitizer + UndefinedBehaviorSanitizer, and the Windows build
 # (MinGW-w64) under Wine in a virtual X server; then compares the raster
 # dumps of the native and Windows builds. Every phase runs even after an
@@ -7,14 +8,14 @@
 # non-zero when anything failed. Ends with each phase's status and time and
 # each build's CTest summary.
 #
-# For developers: ZT738_PHASES picks the builds (default "native asan windows fuzz"),
+# For developers: ZT738_PHASES picks the builds (default "native screen asan windows fuzz"),
 # ZT738_NATIVE_DIR, ZT738_ASAN_DIR and ZT738_WINDOWS_DIR move their build
 # directories (defaults: those of the presets, build/native, build/asan,
 # build/windows).
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
-phases=" ${ZT738_PHASES:-native asan windows fuzz} "
+phases=" ${ZT738_PHASES:-native screen asan windows fuzz} "
 native_dir=${ZT738_NATIVE_DIR:-build/native}
 asan_dir=${ZT738_ASAN_DIR:-build/asan}
 windows_dir=${ZT738_WINDOWS_DIR:-build/windows}
@@ -82,6 +83,15 @@ if wants native; then
     phase "native tests" run_tests native "$native_dir" || true
   else
     skipped "native tests" "the build could not be configured"
+  fi
+fi
+
+if wants screen; then
+  # The screen driver in a private Xvfb, on the native build.
+  if [ -x "$native_dir/platform/tests/screen/input_probe" ]; then
+    phase "screen tests" bash scripts/screen-tests.sh "$native_dir" || true
+  else
+    skipped "screen tests" "the native build is missing (phase native)"
   fi
 fi
 
