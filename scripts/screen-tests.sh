@@ -5,7 +5,9 @@
 #   2. real X input into a probe window (xdotool): a click at a client point,
 #      a typed letter, Ctrl+Q, the close box's WM_DELETE_WINDOW; and the X
 #      server's pixels of the window equal the window's own (GetPixel);
-#   3. the native editor without a display: one line on stderr, status 1,
+#   3. the end-to-end editor test (editor/tests/e2e/editor_e2e.sh) on the
+#      native editor;
+#   4. the native editor without a display: one line on stderr, status 1,
 #      within a second.
 #   screen-tests.sh [BUILD_DIR]   (default build/native, already built)
 set -uo pipefail
@@ -89,7 +91,15 @@ fi
 for _ in $(seq 20); do kill -0 "$probe_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$probe_pid" 2>/dev/null && { fail "the probe did not end after WM_CLOSE"; kill "$probe_pid"; }
 
-# --- 3. no display
+# --- 3. the editor as a user drives it
+if bash editor/tests/e2e/editor_e2e.sh "$build/editor/zt738_editor" >"$work/e2e.log" 2>&1; then
+  echo "ok   editor end to end"
+else
+  fail "editor end to end"
+  tail -30 "$work/e2e.log" >&2
+fi
+
+# --- 4. no display
 start=$(date +%s%N)
 env -u DISPLAY -u WAYLAND_DISPLAY -u ZT738_VIDEO timeout 5 "$build/editor/zt738_editor" \
   >"$work/nodisplay.out" 2>"$work/nodisplay.err"
