@@ -7,14 +7,11 @@
 //   square HTSYSMENU (likewise), else HTCAPTION
 //   frame: with WS_THICKFRAME the side or corner (HTLEFT ... HTBOTTOMRIGHT,
 //   corners as deep as the caption), else HTBORDER
+#include "rects.h"
 #include "window.h"
 
 namespace zt::platform {
 namespace {
-
-bool inside(const RECT& r, POINT p) {
-  return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
 
 LRESULT sizingEdge(const RECT& outer, POINT p, int corner) {
   bool left = p.x < outer.left + corner, right = p.x >= outer.right - corner;
@@ -29,14 +26,15 @@ LRESULT sizingEdge(const RECT& outer, POINT p, int corner) {
 LRESULT hitTest(HWND hwnd, POINT p) {
   Window* w = findWindow(hwnd);
   RECT outer;
-  if (!w || !GetWindowRect(hwnd, &outer) || !inside(outer, p)) return HTNOWHERE;
+  if (!w || !GetWindowRect(hwnd, &outer) || !containsPoint(outer, p)) return HTNOWHERE;
   POINT origin = clientOriginOnScreen(*w);
   SIZE size = clientSize(*w);
-  if (inside(RECT{origin.x, origin.y, origin.x + size.cx, origin.y + size.cy}, p)) return HTCLIENT;
+  if (containsPoint(RECT{origin.x, origin.y, origin.x + size.cx, origin.y + size.cy}, p))
+    return HTCLIENT;
   RECT inset = nonClientInsets(*w);
   int frame = inset.left;
   RECT within{outer.left + frame, outer.top + frame, outer.right - frame, outer.bottom - frame};
-  if (!inside(within, p)) {
+  if (!containsPoint(within, p)) {
     if (!(w->style & WS_THICKFRAME)) return HTBORDER;
     return sizingEdge(outer, p, frame + GetSystemMetrics(SM_CYCAPTION));
   }

@@ -62,17 +62,6 @@ bool takeFrom(std::deque<MSG>& list, MSG* out, HWND filter, UINT first, UINT las
   return false;
 }
 
-MSG makeMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  MSG msg{};
-  msg.hwnd = hwnd;
-  msg.message = message;
-  msg.wParam = wParam;
-  msg.lParam = lParam;
-  msg.time = GetTickCount();
-  GetCursorPos(&msg.pt);
-  return msg;
-}
-
 // The retrieval itself; see the order above.
 bool retrieve(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
   bool fromInput = false;
@@ -124,6 +113,17 @@ void post(std::deque<MSG> Queue::*list, const MSG& msg) {
 }
 
 }  // namespace
+
+MSG makeMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  MSG msg{};
+  msg.hwnd = hwnd;
+  msg.message = message;
+  msg.wParam = wParam;
+  msg.lParam = lParam;
+  msg.time = GetTickCount();
+  GetCursorPos(&msg.pt);
+  return msg;
+}
 
 void postInputMessage(const MSG& msg) { post(&Queue::input, msg); }
 

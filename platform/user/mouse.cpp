@@ -23,6 +23,7 @@
 #include "focus.h"
 #include "keyboard.h"
 #include "message_queue.h"
+#include "rects.h"
 #include "window.h"
 
 namespace zt::platform {
@@ -67,10 +68,6 @@ Pointer& pointer() {
   return instance;
 }
 
-bool contains(const RECT& r, POINT p) {
-  return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 // Two 16-bit coordinates; negative ones sign-extend the whole, as on Win32.
 LPARAM pointParam(POINT p) {
   return static_cast<LPARAM>(static_cast<LONG>(MAKELONG(
@@ -85,12 +82,12 @@ RECT clientOnScreen(const Window& w) {
 
 HWND deepestAt(HWND hwnd, POINT p) {
   Window* w = findWindow(hwnd);
-  if (!w || !contains(clientOnScreen(*w), p)) return hwnd;
+  if (!w || !containsPoint(clientOnScreen(*w), p)) return hwnd;
   for (auto it = w->children.rbegin(); it != w->children.rend(); ++it) {
     RECT r;
     Window* c = findWindow(*it);
     // A disabled child is passed over: its parent gets the pointer.
-    if (c && c->visible() && c->enabled() && GetWindowRect(*it, &r) && contains(r, p)) {
+    if (c && c->visible() && c->enabled() && GetWindowRect(*it, &r) && containsPoint(r, p)) {
       return deepestAt(*it, p);
     }
   }
@@ -112,14 +109,7 @@ WPARAM heldState(WPARAM buttons) {
 }
 
 void queue(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  MSG msg{};
-  msg.hwnd = hwnd;
-  msg.message = message;
-  msg.wParam = wParam;
-  msg.lParam = lParam;
-  msg.time = GetTickCount();
-  msg.pt = pointer().at;
-  postInputMessage(msg);
+  postInputMessage(makeMessage(hwnd, message, wParam, lParam));
 }
 
 // Activates the top-level window of a press unless WM_MOUSEACTIVATE says
@@ -300,7 +290,7 @@ HWND WindowFromPoint(POINT point) {
       Window* w = findWindow(*it);
       if (!w || w->isChild() || !w->visible() || w->destroying) continue;
       if (((w->exStyle & WS_EX_TOPMOST) != 0) != topmost) continue;
-      if (contains(w->rect, point)) return deepestAt(*it, point);
+      if (containsPoint(w->rect, point)) return deepestAt(*it, point);
     }
   }
   return nullptr;

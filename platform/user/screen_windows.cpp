@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "driver.h"
+#include "rects.h"
 #include "window.h"
 
 namespace zt::platform {
