@@ -32,10 +32,13 @@ function(zt738_test name)
   add_executable(${name} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gtest)
   add_test(NAME ${name} COMMAND ${name})
+  # Tests run without windows on the screen: the headless driver.
+  set(environment ZT738_VIDEO=headless)
   if(ZT738_SANITIZE)
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT
+    list(APPEND environment
       "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
   endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
   # A test that hangs under Wine is killed sooner: the Wine run has a budget.
   if(CMAKE_CROSSCOMPILING)
     set_tests_properties(${name} PROPERTIES TIMEOUT 120)

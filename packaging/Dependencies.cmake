@@ -60,6 +60,11 @@ function(zt738_collect_link_closure root targets_out external_out)
       list(APPEND external ${options})
     endif()
     foreach(item IN LISTS items)
+      # Links added from another folder come bracketed by CMake's own
+      # ::@(folder) markers, which name nothing.
+      if(item MATCHES "^::@")
+        continue()
+      endif()
       # A static library's private links reach its users as LINK_ONLY.
       string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" item "${item}")
       if(TARGET ${item})

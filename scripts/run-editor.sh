@@ -1,29 +1,34 @@
 #!/usr/bin/env bash
-# Builds the shape editor for Windows and starts it under Wine on your X
-# display (our own Win32 layer has no on-screen windows on Linux yet).
-# Arguments go to the editor. Files it writes (ZT738.SCR, drawings) land in
-# the directory you run this from.
+# Builds the shape editor and starts it on your display: the native program,
+# in real windows through the layer's screen driver. Arguments go to the
+# editor. Files it writes (ZT738.SCR, drawings) land in the directory you
+# run this from.
 #
-#   scripts/run-editor.sh            on $DISPLAY
-#   scripts/run-editor.sh --xvfb     in a virtual X server, invisible: a smoke
-#                                    run that ends when the editor quits or
-#                                    you press Ctrl+C
+#   scripts/run-editor.sh                 native, on $DISPLAY (or Wayland)
+#   scripts/run-editor.sh --wine          the Windows program under Wine
+#   scripts/run-editor.sh --xvfb [--wine] in a virtual X server, invisible: a
+#                                         smoke run that ends when the editor
+#                                         quits or you press Ctrl+C
 set -euo pipefail
 here=$PWD
 cd "$(dirname "$0")/.."
 root=$PWD
 
 xvfb=0
-if [ "${1:-}" = "--xvfb" ]; then
-  xvfb=1
+wine=0
+while [ $# -gt 0 ]; do
+  case $1 in
+    --xvfb) xvfb=1 ;;
+    --wine) wine=1 ;;
+    *) break ;;
+  esac
   shift
-fi
+done
 
-if [ "$xvfb" = 0 ] && [ -z "${DISPLAY:-}" ]; then
+if [ "$xvfb" = 0 ] && [ -z "${DISPLAY:-}" ] && { [ "$wine" = 1 ] || [ -z "${WAYLAND_DISPLAY:-}" ]; }; then
   cat >&2 <<'EOF'
-run-editor: no X display (DISPLAY is not set).
-The editor is a Windows program shown through Wine, so it needs an X display:
-run this from a desktop session, over "ssh -X", or with DISPLAY set to a
+run-editor: no display (DISPLAY is not set).
+Run this from a desktop session, over "ssh -X", or with DISPLAY set to a
 running X server. To start it anyway in an invisible virtual X server, run:
   scripts/run-editor.sh --xvfb
 EOF
@@ -31,19 +36,31 @@ EOF
 fi
 
 bash scripts/install-deps.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target zt738_editor
 
+if [ "$wine" = 1 ]; then
+  cmake --preset windows >/dev/null
+  cmake --build --preset windows --target zt738_editor
+  if [ "$xvfb" = 1 ]; then
+    echo "run-editor: starting the editor in a virtual X server; it is not visible."
+    # shellcheck source=scripts/wine-env.sh
+    source scripts/wine-env.sh "$root/build/windows/wineprefix"
+  else
+    # shellcheck source=scripts/wine-env.sh
+    source scripts/wine-env.sh "$root/build/windows/wineprefix" --use-display
+  fi
+  echo "run-editor: the editor runs on display $DISPLAY"
+  cd "$here"
+  status=0
+  wine "$root/build/windows/editor/zt738_editor.exe" "$@" || status=$?
+  exit "$status"
+fi
+
+cmake --preset native >/dev/null
+cmake --build --preset native --target zt738_editor
+export ZT738_VIDEO=sdl
+cd "$here"
 if [ "$xvfb" = 1 ]; then
   echo "run-editor: starting the editor in a virtual X server; it is not visible."
-  # shellcheck source=scripts/wine-env.sh
-  source scripts/wine-env.sh "$root/build/windows/wineprefix"
-else
-  # shellcheck source=scripts/wine-env.sh
-  source scripts/wine-env.sh "$root/build/windows/wineprefix" --use-display
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/native/editor/zt738_editor" "$@"
 fi
-echo "run-editor: the editor runs on display $DISPLAY"
-cd "$here"
-status=0
-wine "$root/build/windows/editor/zt738_editor.exe" "$@" || status=$?
-exit "$status"
+exec "$root/build/native/editor/zt738_editor" "$@"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native build, the native build
+# Builds everything and runs every test: the native build (and its screen
+# driver in a private Xvfb, scripts/screen-tests.sh), the native build
 # under AddressSanitizer + UndefinedBehaviorSanitizer, and the Windows build
 # (MinGW-w64) under Wine in a virtual X server; then compares the raster
 # dumps of the native and Windows builds. Every phase runs even after an
@@ -12,7 +13,7 @@
 # package (find_package and pkg-config), run them, and make and check the
 # Debian package and the Windows ZIP (scripts/check-consumers.sh).
 #
-# For developers: ZT738_PHASES picks the builds (default "native asan
+# For developers: ZT738_PHASES picks the builds (default "native screen asan
 # windows fuzz consumers"; consumers needs native or windows),
 # ZT738_NATIVE_DIR, ZT738_ASAN_DIR and ZT738_WINDOWS_DIR move their build
 # directories (defaults: those of the presets, build/native, build/asan,
@@ -20,7 +21,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
-phases=" ${ZT738_PHASES:-native asan windows fuzz consumers} "
+phases=" ${ZT738_PHASES:-native screen asan windows fuzz consumers} "
 native_dir=${ZT738_NATIVE_DIR:-build/native}
 asan_dir=${ZT738_ASAN_DIR:-build/asan}
 windows_dir=${ZT738_WINDOWS_DIR:-build/windows}
@@ -95,6 +96,15 @@ if wants native; then
     else
       skipped "install and consumers" "the build could not be configured"
     fi
+  fi
+fi
+
+if wants screen; then
+  # The screen driver in a private Xvfb, on the native build.
+  if [ -x "$native_dir/platform/tests/screen/input_probe" ]; then
+    phase "screen tests" bash scripts/screen-tests.sh "$native_dir" || true
+  else
+    skipped "screen tests" "the native build is missing (phase native)"
   fi
 fi
 

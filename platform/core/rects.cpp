@@ -21,6 +21,10 @@ RECT boundingUnion(const RECT& a, const RECT& b) {
               std::max(a.bottom, b.bottom)};
 }
 
+bool containsPoint(const RECT& r, POINT p) {
+  return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
 LONG saturatingAdd(LONG a, LONG b) { return saturateToInt(static_cast<long long>(a) + b); }
 
 RECT offsetRect(const RECT& r, int dx, int dy) {

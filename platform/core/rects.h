@@ -17,6 +17,8 @@ RECT offsetRect(const RECT& r, int dx, int dy);
 // The bounding box of what is left of a once b is taken away: only a band
 // that spans a's whole width or height can be taken away exactly.
 RECT subtractBounds(const RECT& a, const RECT& b);
+// Whether p lies in r (its right and bottom edges excluded).
+bool containsPoint(const RECT& r, POINT p);
 // a + b, kept within the range of LONG.
 LONG saturatingAdd(LONG a, LONG b);
 

@@ -194,6 +194,30 @@ typedef struct _SECURITY_ATTRIBUTES {
 
 // Only synchronous file access: the layer takes no OVERLAPPED but NULL.
 typedef struct _OVERLAPPED OVERLAPPED, *LPOVERLAPPED;
+typedef struct tagMOUSEINPUT {
+  LONG dx;
+  LONG dy;
+  DWORD mouseData;
+  DWORD dwFlags;
+  DWORD time;
+  ULONG_PTR dwExtraInfo;
+} MOUSEINPUT;
+
+typedef struct tagKEYBDINPUT {
+  WORD wVk;
+  WORD wScan;
+  DWORD dwFlags;
+  DWORD time;
+  ULONG_PTR dwExtraInfo;
+} KEYBDINPUT;
+
+typedef struct tagINPUT {
+  DWORD type;  // INPUT_MOUSE or INPUT_KEYBOARD
+  union {
+    MOUSEINPUT mi;
+    KEYBDINPUT ki;
+  };
+} INPUT, *LPINPUT;
 
 // Dialog templates are packed on 2-byte boundaries, as in <winuser.h>.
 #pragma pack(push, 2)
@@ -222,6 +246,7 @@ typedef struct {
 // ---------------------------------------------------------------- constants: windows
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
+#define CS_DBLCLKS 0x0008
 
 #define WS_OVERLAPPED 0x00000000L
 #define WS_POPUP 0x80000000L
@@ -247,6 +272,9 @@ typedef struct {
   (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
 #define WS_EX_DLGMODALFRAME 0x00000001L
 #define WS_EX_CLIENTEDGE 0x00000200L
+#define WS_EX_TOPMOST 0x00000008L
+#define WS_EX_TOOLWINDOW 0x00000080L
+#define WS_EX_NOACTIVATE 0x08000000L
 #define WS_EX_CONTROLPARENT 0x00010000L
 #define CW_USEDEFAULT ((int)0x80000000)
 
@@ -288,9 +316,12 @@ typedef struct {
 #define SM_CYMENU 15
 #define SM_CXFRAME 32
 #define SM_CYFRAME 33
+#define SM_CXDOUBLECLK 36
+#define SM_CYDOUBLECLK 37
 
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1
+#define WA_CLICKACTIVE 2
 #define SIZE_RESTORED 0
 
 #define COLOR_WINDOW 5
@@ -340,6 +371,24 @@ typedef struct {
 #define WM_LBUTTONUP 0x0202
 #define WM_RBUTTONDOWN 0x0204
 #define WM_RBUTTONUP 0x0205
+#define WM_LBUTTONDBLCLK 0x0203
+#define WM_RBUTTONDBLCLK 0x0206
+#define WM_MBUTTONDOWN 0x0207
+#define WM_MBUTTONUP 0x0208
+#define WM_MBUTTONDBLCLK 0x0209
+#define WM_CAPTURECHANGED 0x0215
+#define WM_MOUSEACTIVATE 0x0021
+#define WM_NCHITTEST 0x0084
+#define WM_NCMOUSEMOVE 0x00A0
+#define WM_NCLBUTTONDOWN 0x00A1
+#define WM_NCLBUTTONUP 0x00A2
+#define WM_NCLBUTTONDBLCLK 0x00A3
+#define WM_NCRBUTTONDOWN 0x00A4
+#define WM_NCRBUTTONUP 0x00A5
+#define WM_NCRBUTTONDBLCLK 0x00A6
+#define WM_NCMBUTTONDOWN 0x00A7
+#define WM_NCMBUTTONUP 0x00A8
+#define WM_NCMBUTTONDBLCLK 0x00A9
 #define WM_USER 0x0400
 #define WM_APP 0x8000
 
@@ -347,6 +396,34 @@ typedef struct {
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
 #define MK_LBUTTON 0x0001
+#define MK_RBUTTON 0x0002
+#define MK_SHIFT 0x0004
+#define MK_CONTROL 0x0008
+#define MK_MBUTTON 0x0010
+
+// WM_NCHITTEST results: where a point lies in a window.
+#define HTERROR (-2)
+#define HTTRANSPARENT (-1)
+#define HTNOWHERE 0
+#define HTCLIENT 1
+#define HTCAPTION 2
+#define HTSYSMENU 3
+#define HTMENU 5
+#define HTLEFT 10
+#define HTRIGHT 11
+#define HTTOP 12
+#define HTTOPLEFT 13
+#define HTTOPRIGHT 14
+#define HTBOTTOM 15
+#define HTBOTTOMLEFT 16
+#define HTBOTTOMRIGHT 17
+#define HTBORDER 18
+#define HTCLOSE 20
+// WM_MOUSEACTIVATE results.
+#define MA_ACTIVATE 1
+#define MA_ACTIVATEANDEAT 2
+#define MA_NOACTIVATE 3
+#define MA_NOACTIVATEANDEAT 4
 
 // Keys a dialog control asks to handle itself (WM_GETDLGCODE results).
 #define DLGC_WANTARROWS 0x0001
@@ -409,7 +486,20 @@ typedef struct {
 #define MAPVK_VK_TO_VSC 0
 #define KEYEVENTF_KEYUP 0x0002
 #define KF_REPEAT 0x4000
+#define KF_ALTDOWN 0x2000
 #define KF_UP 0x8000
+
+// Injected input (SendInput, mouse_event).
+#define INPUT_MOUSE 0
+#define INPUT_KEYBOARD 1
+#define MOUSEEVENTF_MOVE 0x0001
+#define MOUSEEVENTF_LEFTDOWN 0x0002
+#define MOUSEEVENTF_LEFTUP 0x0004
+#define MOUSEEVENTF_RIGHTDOWN 0x0008
+#define MOUSEEVENTF_RIGHTUP 0x0010
+#define MOUSEEVENTF_MIDDLEDOWN 0x0020
+#define MOUSEEVENTF_MIDDLEUP 0x0040
+#define MOUSEEVENTF_ABSOLUTE 0x8000  // dx, dy from 0 to 65535 across the screen
 
 // ---------------------------------------------------------------- constants: menus
 #define MF_STRING 0x00000000L
@@ -581,6 +671,24 @@ BOOL GetKeyboardState(BYTE* state);        // 256 bytes; bit 7 held, bit 0 toggl
 BOOL SetKeyboardState(BYTE* state);        // what TranslateMessage and GetKeyState then use
 UINT MapVirtualKeyA(UINT code, UINT mapType);  // MAPVK_VK_TO_VSC: a key's scan code
 void keybd_event(BYTE vk, BYTE scan, DWORD flags, ULONG_PTR extra);  // injects a key as if typed
+
+// ---------------------------------------------------------------- mouse
+// A pointer event goes to the capture window, else to the deepest visible
+// window under the point; WM_NCHITTEST decides between the client message
+// (client coordinates, MK_* state) and the WM_NC* one (hit code, screen
+// coordinates). Disabled windows get nothing; a click activates its
+// top-level window first (WM_MOUSEACTIVATE).
+void mouse_event(DWORD flags, DWORD dx, DWORD dy, DWORD data, ULONG_PTR extra);
+UINT SendInput(UINT count, LPINPUT inputs, int size);  // INPUT_MOUSE and INPUT_KEYBOARD
+BOOL GetCursorPos(LPPOINT point);
+BOOL SetCursorPos(int x, int y);  // moves the pointer; the window under it hears WM_MOUSEMOVE
+HWND SetCapture(HWND hwnd);       // returns the previous capture window
+BOOL ReleaseCapture(void);
+HWND GetCapture(void);
+HWND WindowFromPoint(POINT point);  // the deepest visible window under a screen point
+UINT GetDoubleClickTime(void);      // milliseconds between the clicks of a double-click
+BOOL ScreenToClient(HWND hwnd, LPPOINT point);
+BOOL ClientToScreen(HWND hwnd, LPPOINT point);
 DWORD GetMessageTime(void);
 
 // ---------------------------------------------------------------- timers

@@ -71,6 +71,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT: {
       auto text = reinterpret_cast<LPCSTR>(lParam);
       w->title = text && !IS_INTRESOURCE(text) ? text : "";
+      screenWindowRetitled(hwnd);
       return TRUE;
     }
     case WM_GETTEXT:
@@ -80,6 +81,21 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       // The window being activated takes the focus.
       if (LOWORD(wParam) != WA_INACTIVE) SetFocus(hwnd);
+      return 0;
+    case WM_NCHITTEST:
+      return hitTest(hwnd,
+                     POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))});
+    case WM_MOUSEACTIVATE:
+      // A child asks its parent first, as on Win32.
+      if (w->isChild()) {
+        if (LRESULT parent = SendMessageA(w->parent, WM_MOUSEACTIVATE, wParam, lParam))
+          return parent;
+      }
+      return MA_ACTIVATE;
+    case WM_NCLBUTTONUP:
+      // The close box closes on release. (Presses on the menu bar, HTMENU,
+      // are the menu's; the caption does not drag windows here.)
+      if (wParam == HTCLOSE) SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
       return 0;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageA(hwnd, WM_CLOSE, 0, 0);

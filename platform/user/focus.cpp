@@ -74,7 +74,9 @@ HWND SetFocus(HWND hwnd) {
   return old;
 }
 
-HWND SetActiveWindow(HWND hwnd) {
+HWND SetActiveWindow(HWND hwnd) { return activateWindow(hwnd, WA_ACTIVE); }
+
+HWND zt::platform::activateWindow(HWND hwnd, WPARAM state) {
   if (hwnd) {
     hwnd = topLevelOf(hwnd);
     if (!hwnd) return nullptr;
@@ -86,7 +88,7 @@ HWND SetActiveWindow(HWND hwnd) {
     SendMessageA(old, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(hwnd));
   }
   if (hwnd && activeWindow == hwnd && findWindow(hwnd)) {
-    SendMessageA(hwnd, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(old));
+    SendMessageA(hwnd, WM_ACTIVATE, state, reinterpret_cast<LPARAM>(old));
     // The focus belongs inside the active window.
     if (activeWindow == hwnd && !(focusWindow && isSelfOrDescendant(hwnd, focusWindow))) {
       SetFocus(hwnd);

@@ -10,6 +10,8 @@ namespace zt::platform {
 // owner or else to the newest other visible top-level window, the focus to
 // its parent (none for a top-level window).
 void leaveWindow(HWND hwnd);
+// SetActiveWindow with the WM_ACTIVATE state to report (WA_ACTIVE, WA_CLICKACTIVE).
+HWND activateWindow(HWND hwnd, WPARAM state);
 // Drops any reference to a window that no longer exists, without messages.
 void forgetWindow(HWND hwnd);
 

@@ -4,6 +4,7 @@
 // bit 0 flipped by every press (the toggle of Caps Lock).
 #include <cstring>
 
+#include "driver.h"
 #include "keyboard.h"
 #include "message_queue.h"
 
@@ -72,6 +73,8 @@ UINT scanCode(UINT vk) {
 
 }  // namespace
 
+bool keyHeldNow(UINT vk) { return (injectedState[vk & 0xFF] & kHeld) != 0; }
+
 void keyMessageTaken(const MSG& msg) {
   if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
     update(threadState, static_cast<UINT>(msg.wParam), true);
@@ -111,18 +114,26 @@ void keybd_event(BYTE vk, BYTE scan, DWORD flags, ULONG_PTR extra) {
   (void)extra;
   bool up = (flags & KEYEVENTF_KEYUP) != 0;
   bool wasDown = (injectedState[vk] & kHeld) != 0;
+  // Alt (held, or the key itself) without Ctrl makes the system key messages.
+  bool alt = ((injectedState[VK_MENU] & kHeld) != 0 || vk == VK_MENU) &&
+             (injectedState[VK_CONTROL] & kHeld) == 0;
   update(injectedState, vk, !up);
-  // lParam: repeat count 1, the scan code, the previous state, a release.
+  // lParam: repeat count 1, the scan code, Alt, the previous state, a release.
   DWORD lParam = 1u | (static_cast<DWORD>(scan) << 16);
+  if (alt && !(vk == VK_MENU && up)) lParam |= static_cast<DWORD>(KF_ALTDOWN) << 16;
   if (wasDown || up) lParam |= static_cast<DWORD>(KF_REPEAT) << 16;
   if (up) lParam |= static_cast<DWORD>(KF_UP) << 16;
   HWND target = GetFocus();
   if (!target) target = GetActiveWindow();
   MSG msg{};
   msg.hwnd = target;
-  msg.message = up ? WM_KEYUP : WM_KEYDOWN;
+  msg.message = alt ? (up ? WM_SYSKEYUP : WM_SYSKEYDOWN) : (up ? WM_KEYUP : WM_KEYDOWN);
   msg.wParam = vk;
   msg.lParam = static_cast<LPARAM>(lParam);
   msg.time = GetTickCount();
   postInputMessage(msg);
+}
+
+void zt::platform::keyInput(UINT vk, UINT scan, bool down) {
+  keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(scan), down ? 0 : KEYEVENTF_KEYUP, 0);
 }

@@ -9,4 +9,8 @@ namespace zt::platform {
 // the queue (posted key messages leave the state alone, as on Win32).
 void keyMessageTaken(const MSG& msg);
 
+// Whether a key is held as of the newest input (not yet taken from the queue):
+// what the MK_SHIFT and MK_CONTROL bits of a mouse message report.
+bool keyHeldNow(UINT vk);
+
 }  // namespace zt::platform

@@ -5,6 +5,8 @@
 
 namespace zt::platform {
 
+// A message stamped with the time and the pointer's position.
+MSG makeMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Queues keyboard input (keybd_event): taken after posted messages and the
 // quit message, before WM_PAINT and WM_TIMER.
 void postInputMessage(const MSG& msg);

@@ -11,12 +11,13 @@
 // Each step honours the window filter and the message range.
 //
 // Messages may be posted from any thread: the queue is guarded by a mutex,
-// and a waiting GetMessageA or WaitMessage is woken through a condition
-// variable. Everything else belongs to the thread that owns the windows.
-#include <condition_variable>
+// and a waiting GetMessageA or WaitMessage is woken through the driver.
+// Everything else belongs to the thread that owns the windows. Before the
+// thread waits, what changed on its windows is presented.
 #include <deque>
 #include <mutex>
 
+#include "driver.h"
 #include "keyboard.h"
 #include "message_queue.h"
 #include "timers.h"
@@ -30,8 +31,6 @@ constexpr size_t kMaxPosted = 10000;
 
 struct Queue {
   std::mutex mutex;
-  std::condition_variable changed;
-  uint64_t changes = 0;  // counts posts, so a waiter cannot miss one
   std::deque<MSG> posted;
   std::deque<MSG> input;
   bool quit = false;
@@ -63,16 +62,6 @@ bool takeFrom(std::deque<MSG>& list, MSG* out, HWND filter, UINT first, UINT las
   return false;
 }
 
-MSG makeMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  MSG msg{};
-  msg.hwnd = hwnd;
-  msg.message = message;
-  msg.wParam = wParam;
-  msg.lParam = lParam;
-  msg.time = GetTickCount();
-  return msg;
-}
-
 // The retrieval itself; see the order above.
 bool retrieve(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
   bool fromInput = false;
@@ -102,25 +91,15 @@ bool retrieve(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
   return true;
 }
 
-// Blocks until retrieve() would find something for these filters.
+// Blocks until retrieve() would find something for these filters. A post
+// between the probe and the wait is not lost: the driver's wait returns at
+// once for a wake() it has not yet answered.
 void waitFor(HWND filter, UINT first, UINT last) {
-  Queue& q = queue();
   for (;;) {
-    uint64_t seen;
-    {
-      std::lock_guard lock(q.mutex);
-      seen = q.changes;
-    }
     MSG probe;
     if (retrieve(&probe, filter, first, last, false)) return;
-    std::optional<Clock::time_point> due = nextTimerDue();
-    std::unique_lock lock(q.mutex);
-    auto posted = [&] { return q.changes != seen; };
-    if (due) {
-      q.changed.wait_until(lock, *due, posted);
-    } else {
-      q.changed.wait(lock, posted);
-    }
+    presentChanges();
+    driver().wait(nextTimerDue());
   }
 }
 
@@ -129,12 +108,22 @@ void post(std::deque<MSG> Queue::*list, const MSG& msg) {
   {
     std::lock_guard lock(q.mutex);
     (q.*list).push_back(msg);
-    ++q.changes;
   }
-  q.changed.notify_all();
+  driver().wake();
 }
 
 }  // namespace
+
+MSG makeMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  MSG msg{};
+  msg.hwnd = hwnd;
+  msg.message = message;
+  msg.wParam = wParam;
+  msg.lParam = lParam;
+  msg.time = GetTickCount();
+  GetCursorPos(&msg.pt);
+  return msg;
+}
 
 void postInputMessage(const MSG& msg) { post(&Queue::input, msg); }
 
@@ -167,9 +156,8 @@ void PostQuitMessage(int exitCode) {
     std::lock_guard lock(q.mutex);
     q.quit = true;
     q.quitCode = exitCode;
-    ++q.changes;
   }
-  q.changed.notify_all();
+  driver().wake();
 }
 
 BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove) {

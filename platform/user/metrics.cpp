@@ -1,7 +1,8 @@
 // System metrics and the non-client area: GetSystemMetrics, AdjustWindowRectEx.
 //
-// The headless screen is 1280 x 1024. The frame sizes are fixed and chosen so
-// that client areas come out as under Wine's default theme:
+// The screen's size is the driver's (headless: 1280 x 1024). The frame sizes
+// are fixed and chosen so that client areas come out as under Wine's default
+// theme:
 //   SM_CXBORDER / SM_CYBORDER      1   thin border (WS_BORDER)
 //   SM_CXDLGFRAME / SM_CYDLGFRAME  3   dialog frame (WS_DLGFRAME, WS_EX_DLGMODALFRAME)
 //   SM_CXFRAME / SM_CYFRAME        4   sizing frame (WS_THICKFRAME)
@@ -16,13 +17,14 @@
 // added at the top.
 // For example 601 x 540 with WS_CAPTION | WS_SYSMENU and a menu leaves a
 // 595 x 496 client area; WS_OVERLAPPEDWINDOW at 1280 x 341 leaves 1272 x 314.
+#include "driver.h"
 #include "window.h"
 
 namespace zt::platform {
 namespace {
 
-constexpr int kScreenWidth = 1280;
-constexpr int kScreenHeight = 1024;
+// The box within which a second click makes a double-click, as Wine's default.
+constexpr int kDoubleClickBox = 4;
 constexpr int kBorder = 1;
 constexpr int kDialogFrame = 3;
 constexpr int kSizingFrame = 4;
@@ -58,9 +60,12 @@ using namespace zt::platform;
 int GetSystemMetrics(int index) {
   switch (index) {
     case SM_CXSCREEN:
-      return kScreenWidth;
+      return driver().screenSize().cx;
     case SM_CYSCREEN:
-      return kScreenHeight;
+      return driver().screenSize().cy;
+    case SM_CXDOUBLECLK:
+    case SM_CYDOUBLECLK:
+      return kDoubleClickBox;
     case SM_CXBORDER:
     case SM_CYBORDER:
       return kBorder;

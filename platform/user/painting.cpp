@@ -9,7 +9,9 @@ namespace zt::platform {
 
 Surface* windowSurface(HWND hwnd) {
   Window* w = findWindow(hwnd);
-  return w ? &w->surface : nullptr;
+  if (!w) return nullptr;
+  markChanged(hwnd);  // the GDI draws through this
+  return &w->surface;
 }
 
 HBRUSH windowClassBrush(HWND hwnd) {

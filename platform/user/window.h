@@ -55,6 +55,10 @@ struct Window {
   bool destroying = false;                 // DestroyWindow has begun
   bool sizePending = false;                // an overlapped window hears WM_SIZE and WM_MOVE
                                            // when first shown, not when created (as Wine)
+  bool onScreen = false;                   // the driver has a window for it (top-level, once shown)
+  bool changed = false;                    // pixels changed since they were last presented
+  Surface strip;                           // the non-client strip's pixels (the menu bar)
+  Surface presented;                       // the content as last presented
   std::unique_ptr<DialogSlot> dialogData;  // the dialog manager's, see DialogSlot
 
   bool visible() const { return (style & WS_VISIBLE) != 0; }
@@ -96,6 +100,9 @@ void clientAreaChanged(HWND hwnd, POINT originBefore, SIZE sizeBefore);
 // for a top-level window): what WM_MOVE reports.
 POINT clientPosition(const Window& w);
 
+// What DefWindowProcA answers to WM_NCHITTEST: HTCLIENT, HTCAPTION, ...
+LRESULT hitTest(HWND hwnd, POINT screen);
+
 // Painting: adds rect (client coordinates; nullptr: everything) to the update
 // region of the window and of the visible children that it covers (all of
 // them when allChildren, else not through WS_CLIPCHILDREN).
@@ -109,6 +116,18 @@ HWND windowToPaint(HWND filter);
 // Message filters: NULL matches all, (HWND)-1 only thread messages (no
 // window), another window itself and its descendants.
 bool windowMatchesFilter(HWND filter, HWND hwnd);
+
+// The screen (see driver.h): a top-level window on the driver's screen.
+// A window was shown or hidden; the first show creates the driver's window.
+void screenWindowShown(HWND hwnd, bool show, bool activate);
+// Its geometry or title changed / it is going.
+void screenWindowMoved(HWND hwnd);
+void screenWindowRetitled(HWND hwnd);
+void screenWindowGone(HWND hwnd);
+// Its pixels (or a descendant's) changed: present them before the next wait.
+void markChanged(HWND hwnd);
+// Presents every changed window; nothing when the driver presents nothing.
+void presentChanges();
 
 // The top-level window that contains hwnd (hwnd itself if it is top-level).
 HWND topLevelOf(HWND hwnd);

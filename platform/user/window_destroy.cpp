@@ -44,6 +44,7 @@ void releaseWindow(HWND hwnd) {
   }
   // A window's menu bar goes with it, as on Win32.
   if (!w->isChild() && w->menu) DestroyMenu(w->menu);
+  screenWindowGone(hwnd);
   removeWindow(hwnd);
 }
 

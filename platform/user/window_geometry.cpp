@@ -66,9 +66,9 @@ void setWindowRect(HWND hwnd, const RECT& rect) {
     w->update.right = std::min(w->update.right, size.cx);
     w->update.bottom = std::min(w->update.bottom, size.cy);
   }
-  if (pos.x != oldPos.x || pos.y != oldPos.y) {
-    SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(pos.x, pos.y));
-  }
+  bool moved = pos.x != oldPos.x || pos.y != oldPos.y;
+  if (moved || resized) screenWindowMoved(hwnd);
+  if (moved) SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(pos.x, pos.y));
   if (resized) SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
 }
 
@@ -78,6 +78,7 @@ void clientAreaChanged(HWND hwnd, POINT originBefore, SIZE sizeBefore) {
   SIZE size = clientSize(*w);
   POINT origin = clientPosition(*w);
   resizeSurface(w->surface, size.cx, size.cy);
+  screenWindowMoved(hwnd);
   if (origin.x != originBefore.x || origin.y != originBefore.y) {
     SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
   }

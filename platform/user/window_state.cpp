@@ -29,6 +29,10 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
       }
       leaveWindow(hwnd);
     }
+    if (findWindow(hwnd)) {
+      markChanged(hwnd);
+      screenWindowShown(hwnd, show, activate);
+    }
   }
   if (activate) SetActiveWindow(hwnd);
   if (show && !wasVisible) {

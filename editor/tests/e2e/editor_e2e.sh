@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Drives the Windows build of the shape editor under Wine as a user would:
-# real X mouse clicks and keystrokes (xdotool) into its windows, then checks
-# the drawing file it saved and the pixels it shows on the X screen.
+# Drives the shape editor as a user would: real X mouse clicks and keystrokes
+# (xdotool) into its windows, then checks the drawing file it saved and the
+# pixels it shows on the X screen. The Windows build runs under Wine, the
+# native one on the layer's screen driver (ZT738_VIDEO=sdl).
 #
-#   editor_e2e.sh PATH/TO/zt738_editor.exe
+#   editor_e2e.sh PATH/TO/zt738_editor.exe | PATH/TO/zt738_editor
 #
-# Uses DISPLAY and WINEPREFIX when both are set (the X screen must be 24 bits
+# Native: uses DISPLAY when set, else starts a private Xvfb. Windows build:
+# uses DISPLAY and WINEPREFIX when both are set (the X screen must be 24 bits
 # deep: colours are compared exactly); otherwise sources scripts/wine-env.sh, which
 # starts a private Xvfb and a prefix beside the executable's build tree
 # (BUILD/wineprefix) and stops both on exit. The editor runs in a fresh
 # temporary directory, kept (with its screenshots) only when a check fails.
 #
-# The graphics window is not moved: without a window manager Wine shows it
+# The graphics window is not moved: without a window manager it is shown
 # at screen (0, 0), its client area (595 x 496) below the 19-pixel menu bar.
 # A logical point (x, y) is client pixel (297 + x, 248 - y).
 set -uo pipefail
@@ -21,14 +23,30 @@ exe=$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../../.." && pwd)
 
-for tool in wine xdotool import; do
+native=1
+[[ $exe == *.exe ]] && native=0
+tools=(xdotool import)
+[ "$native" = 1 ] && [ -z "${DISPLAY:-}" ] && tools+=(Xvfb)
+[ "$native" = 0 ] && tools+=(wine)
+for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || {
     echo "editor_e2e: $tool is missing (scripts/install-deps.sh installs it)" >&2
     exit 1
   }
 done
 
-if [ -z "${DISPLAY:-}" ] || [ -z "${WINEPREFIX:-}" ]; then
+xvfb_pid=""
+if [ "$native" = 1 ]; then
+  if [ -z "${DISPLAY:-}" ]; then
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$display_file")"
+    rm -f "$display_file"
+  fi
+  export ZT738_VIDEO=sdl
+elif [ -z "${DISPLAY:-}" ] || [ -z "${WINEPREFIX:-}" ]; then
   # shellcheck source-path=SCRIPTDIR/../../.. source=scripts/wine-env.sh
   source "$root/scripts/wine-env.sh" "${WINEPREFIX:-$(dirname "$(dirname "$exe")")/wineprefix}" ||
     exit 1
@@ -50,6 +68,7 @@ cleanup() {
     echo "editor_e2e: kept $work (screenshots, the saved drawing, the editor's output)" >&2
   fi
   if declare -F wine_env_stop >/dev/null; then wine_env_stop; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; fi
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -195,13 +214,18 @@ answer_dialog() {
 # --- The run ------------------------------------------------------------------
 
 cd "$work" || exit 1
-wine "$exe" >"$work/editor-output.txt" 2>&1 &
+if [ "$native" = 1 ]; then
+  "$exe" >"$work/editor-output.txt" 2>&1 &
+else
+  wine "$exe" >"$work/editor-output.txt" 2>&1 &
+fi
 editor_pid=$!
 
 graphics=$(find_window "ZT738 Graphics" 60)
 [ -n "$graphics" ] || abort "no window \"ZT738 Graphics\" within 60 s (editor output in $work)"
 
-# Wine's X window of the graphics window holds the menu bar above the client
+# The X window of the graphics window (Wine's, or the screen driver's) holds
+# the menu bar above the client
 # area, so the client area is its bottom 496 rows.
 eval "$(xdotool getwindowgeometry --shell "$graphics")"
 client_x=$X
@@ -247,10 +271,13 @@ click 100 -100
 wait_pixels "moved square" 50 -100 "$blue" 150 -100 "$blue" 100 -51 "$blue" 100 -149 "$blue" \
   -150 100 "$white" -100 51 "$white"
 
-# Save: the records in drawing order, CR LF line ends.
+# Save: the records in drawing order.
 click_row $ROW_SAVE
 answer_dialog drawing.txt
-expected=$'SQUARE 50 -51 150 -149 13 \r\nCIRCLE 0 200 120 100 3 \r\n'
+# Text files end their lines as the system does: CR LF on Windows.
+eol=$'\n'
+[ "$native" = 0 ] && eol=$'\r\n'
+expected="SQUARE 50 -51 150 -149 13 ${eol}CIRCLE 0 200 120 100 3 ${eol}"
 saved=""
 for _ in $(seq 1 100); do
   if [ -f drawing.txt ] && [ "$(stat -c %s drawing.txt)" -ge ${#expected} ]; then

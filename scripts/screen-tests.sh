@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The screen driver's tests, in a private Xvfb (24-bit, no window manager):
+#   1. the layer's conformance suites for windows, messages, keyboard, mouse,
+#      menus and the dialog, on ZT738_VIDEO=sdl;
+#   2. real X input into a probe window (xdotool): a click at a client point,
+#      a typed letter, Ctrl+Q, the close box's WM_DELETE_WINDOW; and the X
+#      server's pixels of the window equal the window's own (GetPixel);
+#   3. the end-to-end editor test (editor/tests/e2e/editor_e2e.sh) on the
+#      native editor;
+#   4. the native editor without a display: one line on stderr, status 1,
+#      within a second.
+#   screen-tests.sh [BUILD_DIR]   (default build/native, already built)
+set -uo pipefail
+cd "$(dirname "$0")/.." || exit 1
+build=${1:-build/native}
+work=$(mktemp -d "${TMPDIR:-/tmp}/zt738-screen.XXXXXX")
+failures=0
+xvfb_pid=""
+
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  if [ "$failures" -eq 0 ]; then rm -rf "$work"; else echo "screen-tests: kept $work" >&2; fi
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# A private X server; -displayfd tells its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { fail "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+export ZT738_VIDEO=sdl
+echo "screen-tests: Xvfb on $DISPLAY"
+
+# --- 1. conformance suites on the screen driver
+for t in user/win32_windows_test user/win32_messages_test user/win32_keyboard_test \
+  user/win32_mouse_test user/win32_menus_test dialog/dialog_test; do
+  if timeout 300 "$build/platform/tests/$t" >"$work/$(basename "$t").log" 2>&1; then
+    echo "ok   $t"
+  else
+    fail "$t on the screen driver (see $work/$(basename "$t").log)"
+    tail -20 "$work/$(basename "$t").log" >&2
+  fi
+done
+
+# --- 2. X input into the probe
+probe_log="$work/probe.log"
+"$build/platform/tests/screen/input_probe" "$work/own.ppm" >"$probe_log" 2>&1 &
+probe_pid=$!
+# Waits until the probe's output has a line matching $1.
+await() {
+  for _ in $(seq 50); do grep -q -- "$1" "$probe_log" && return 0; sleep 0.1; done
+  return 1
+}
+if ! await '^ready'; then
+  fail "the probe window did not appear"
+else
+  read -r _ cx cy cw ch < <(grep '^ready' "$probe_log")
+  import -window root -crop "${cw}x${ch}+${cx}+${cy}" "$work/screen.ppm"
+  differing=$(compare -metric AE "$work/own.ppm" "$work/screen.ppm" null: 2>&1)
+  if [ "$differing" = "0" ]; then
+    echo "ok   presented frame equals the window's pixels (${cw}x${ch})"
+  else
+    fail "presented frame: $differing pixels differ from GetPixel"
+  fi
+
+  wid=$(xdotool search --name '^input probe$' | head -1)
+  xdotool windowfocus --sync "$wid"
+  xdotool mousemove $((cx + 37)) $((cy + 52)) click 1
+  await '^down' && grep -q '^down 37 52$' "$probe_log" && echo "ok   click at client (37, 52)" ||
+    fail "click: $(grep '^down' "$probe_log" | head -1) instead of down 37 52"
+
+  start=$(wc -l <"$probe_log")
+  xdotool key a
+  await '^key-up 65' || true
+  got=$(tail -n +"$((start + 1))" "$probe_log" | tr '\n' ' ')
+  [ "$got" = "key-down 65 char 97 key-up 65 " ] && echo "ok   typed a: $got" ||
+    fail "typed a: '$got' instead of key-down 65, char 97, key-up 65"
+
+  xdotool key ctrl+q
+  await '^char 17$' && echo "ok   Ctrl+Q gives WM_CHAR 17" || fail "Ctrl+Q gave no WM_CHAR 17"
+
+  "$build/platform/tests/screen/x_close" "input probe"
+  await '^close$' && echo "ok   WM_DELETE_WINDOW gives WM_CLOSE" || fail "no WM_CLOSE on WM_DELETE_WINDOW"
+fi
+for _ in $(seq 20); do kill -0 "$probe_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$probe_pid" 2>/dev/null && { fail "the probe did not end after WM_CLOSE"; kill "$probe_pid"; }
+
+# --- 3. the editor as a user drives it
+if bash editor/tests/e2e/editor_e2e.sh "$build/editor/zt738_editor" >"$work/e2e.log" 2>&1; then
+  echo "ok   editor end to end"
+else
+  fail "editor end to end"
+  tail -30 "$work/e2e.log" >&2
+fi
+
+# --- 4. no display
+start=$(date +%s%N)
+env -u DISPLAY -u WAYLAND_DISPLAY -u ZT738_VIDEO timeout 5 "$build/editor/zt738_editor" \
+  >"$work/nodisplay.out" 2>"$work/nodisplay.err"
+status=$?
+took=$((($(date +%s%N) - start) / 1000000))
+lines=$(wc -l <"$work/nodisplay.err")
+if [ "$status" -eq 1 ] && [ "$lines" -eq 1 ] && [ "$took" -lt 1000 ]; then
+  echo "ok   without a display: status 1 in ${took} ms: $(cat "$work/nodisplay.err")"
+else
+  fail "without a display: status $status, $lines lines, ${took} ms"
+fi
+
+[ "$failures" -eq 0 ] && echo "screen-tests: all passed" || echo "screen-tests: $failures failed"
+[ "$failures" -eq 0 ]
