@@ -14,6 +14,7 @@ namespace {
 
 struct Block {
   void* data = nullptr;
+  SIZE_T size = 0;
   bool fixed = false;
   int locks = 0;
 };
@@ -47,7 +48,7 @@ HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes) {
   if (!data) return nullptr;
   Blocks& b = blocks();
   std::lock_guard lock(b.mutex);
-  auto* block = new Block{data, (flags & GMEM_MOVEABLE) == 0, 0};
+  auto* block = new Block{data, bytes, (flags & GMEM_MOVEABLE) == 0, 0};
   if (block->fixed) {
     b.fixed.emplace(data, block);
     return data;
@@ -86,4 +87,11 @@ HGLOBAL GlobalFree(HGLOBAL memory) {
   std::free(block->data);
   delete block;
   return nullptr;
+}
+
+SIZE_T GlobalSize(HGLOBAL memory) {
+  Blocks& b = blocks();
+  std::lock_guard lock(b.mutex);
+  Block* block = findBlock(b, memory);
+  return block ? block->size : 0;
 }

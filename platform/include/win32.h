@@ -329,6 +329,7 @@ typedef struct {
 #define COLOR_HIGHLIGHT 13
 #define COLOR_HIGHLIGHTTEXT 14
 #define COLOR_BTNFACE 15
+#define COLOR_BTNSHADOW 16
 
 #define IDOK 1
 #define IDCANCEL 2
@@ -389,6 +390,10 @@ typedef struct {
 #define WM_NCMBUTTONDOWN 0x00A7
 #define WM_NCMBUTTONUP 0x00A8
 #define WM_NCMBUTTONDBLCLK 0x00A9
+#define WM_CUT 0x0300
+#define WM_COPY 0x0301
+#define WM_PASTE 0x0302
+#define WM_CLEAR 0x0303
 #define WM_USER 0x0400
 #define WM_APP 0x8000
 
@@ -440,6 +445,13 @@ typedef struct {
 #define EN_CHANGE 0x0300
 #define EM_GETSEL 0x00B0
 #define EM_SETSEL 0x00B1
+#define EM_SCROLLCARET 0x00B7
+#define EM_GETLINECOUNT 0x00BA
+#define EM_REPLACESEL 0x00C2
+#define EM_GETFIRSTVISIBLELINE 0x00CE
+#define BM_GETSTATE 0x00F2
+#define BST_PUSHED 0x0004
+#define BST_FOCUS 0x0008
 #define BM_CLICK 0x00F5
 #define DM_GETDEFID (WM_USER + 0)
 #define DC_HASDEFID 0x534B
@@ -558,6 +570,7 @@ typedef struct {
 #define GMEM_FIXED 0x0000
 #define GMEM_MOVEABLE 0x0002
 #define GMEM_ZEROINIT 0x0040
+#define CF_TEXT 1
 #define MOVEFILE_REPLACE_EXISTING 0x00000001
 #define MOVEFILE_WRITE_THROUGH 0x00000008
 #define MAX_PATH 260
@@ -605,6 +618,7 @@ typedef struct {
 #define ERROR_ALREADY_EXISTS 183
 #define ERROR_FILENAME_EXCED_RANGE 206
 #define ERROR_FILE_TOO_LARGE 223
+#define ERROR_CLIPBOARD_NOT_OPEN 1418
 
 // ================================================================ functions
 // ---------------------------------------------------------------- entry
@@ -632,6 +646,7 @@ BOOL GetClientRect(HWND hwnd, LPRECT rect);  // (0, 0) to the client size
 BOOL GetWindowRect(HWND hwnd, LPRECT rect);  // outer rectangle in screen coordinates
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle);  // client -> outer
+DWORD GetSysColor(int index);     // Wine's default colours
 int GetSystemMetrics(int index);  // a fixed 1280 x 1024 screen while headless
 // Non-client metrics as under Wine: border 1, dialog frame 3, sizing frame 4,
 // client edge 2 more, caption 19, menu bar 19. An overlapped window (neither
@@ -690,6 +705,29 @@ UINT GetDoubleClickTime(void);      // milliseconds between the clicks of a doub
 BOOL ScreenToClient(HWND hwnd, LPPOINT point);
 BOOL ClientToScreen(HWND hwnd, LPPOINT point);
 DWORD GetMessageTime(void);
+
+// ---------------------------------------------------------------- caret
+// One caret per thread, drawn by inverting its rectangle in the owner's
+// client pixels (no blinking); BeginPaint hides it and EndPaint shows it.
+BOOL CreateCaret(HWND hwnd, HBITMAP bitmap, int width, int height);  // hidden; a solid block
+BOOL DestroyCaret(void);
+BOOL ShowCaret(HWND hwnd);  // undoes one HideCaret; NULL: the caret's owner
+BOOL HideCaret(HWND hwnd);  // hides counted: as many ShowCaret calls to show it again
+BOOL SetCaretPos(int x, int y);  // client coordinates of the caret's owner
+BOOL GetCaretPos(LPPOINT point);
+
+// ---------------------------------------------------------------- clipboard
+// Text only (CF_TEXT), shared with the desktop through the driver when the
+// clipboard is closed. A handle given to SetClipboardData belongs to the
+// clipboard from then on; the clipboard frees it when it is emptied.
+BOOL OpenClipboard(HWND owner);  // fails (ERROR_ACCESS_DENIED) while another window has it
+BOOL CloseClipboard(void);       // ERROR_CLIPBOARD_NOT_OPEN unless open
+BOOL EmptyClipboard(void);       // the opener becomes the owner
+HANDLE SetClipboardData(UINT format, HANDLE memory);  // a GlobalAlloc block; NULL when not open
+HANDLE GetClipboardData(UINT format);                 // the clipboard's own block; NULL when not open
+BOOL IsClipboardFormatAvailable(UINT format);
+HWND GetClipboardOwner(void);       // the window that last emptied it, or NULL
+HWND GetOpenClipboardWindow(void);  // the window that has it open, or NULL
 
 // ---------------------------------------------------------------- timers
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT ms, TIMERPROC proc);  // NULL hwnd: a thread timer
@@ -778,6 +816,7 @@ HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
 LPVOID GlobalLock(HGLOBAL memory);
 BOOL GlobalUnlock(HGLOBAL memory);
 HGLOBAL GlobalFree(HGLOBAL memory);  // NULL on success
+SIZE_T GlobalSize(HGLOBAL memory);   // the size asked for; 0 for a bad handle
 
 // Files. Names are POSIX paths, passed through as bytes; a symbolic link is
 // followed when a file is opened and reported as FILE_ATTRIBUTE_REPARSE_POINT.

@@ -17,6 +17,7 @@
 #include "driver.h"
 #include "sdl_driver.h"
 #include "sdl_keys.h"
+#include "sdl_text.h"
 
 namespace zt::platform {
 namespace {
@@ -52,33 +53,6 @@ HWND byId(Uint32 id) {
 }
 
 int atLeastOne(LONG v) { return std::max<int>(static_cast<int>(v), 1); }
-
-// Window titles are Windows-1252 text; SDL wants UTF-8. Bytes above 0x7F are
-// taken as Latin-1.
-std::string toUtf8(const std::string& text) {
-  std::string out;
-  for (unsigned char c : text) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
-std::string fromUtf8(const char* text) {
-  std::string out;
-  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p;) {
-    unsigned code = *p++;
-    int more = code >= 0xF0 ? 3 : code >= 0xE0 ? 2 : code >= 0xC0 ? 1 : 0;
-    if (more) code &= 0x3Fu >> more;
-    for (; more > 0 && (*p & 0xC0) == 0x80; --more) code = (code << 6) | (*p++ & 0x3F);
-    out += code <= 0xFF ? static_cast<char>(code) : '?';
-  }
-  return out;
-}
 
 void create(HWND hwnd, const WindowFrame& f) {
   Uint32 flags = SDL_WINDOW_HIDDEN;
@@ -289,12 +263,14 @@ SIZE screenSize() {
 
 std::string clipboardText() {
   char* text = SDL_GetClipboardText();
-  std::string out = text ? fromUtf8(text) : std::string();
+  std::string out = clipboardFromDesktop(text);
   SDL_free(text);
   return out;
 }
 
-void setClipboardText(const std::string& text) { SDL_SetClipboardText(toUtf8(text).c_str()); }
+void setClipboardText(const std::string& text) {
+  SDL_SetClipboardText(clipboardToDesktop(text).c_str());
+}
 
 const Driver kScreen{
     "sdl",   create, show, move,       retitle,       destroy,

@@ -2,6 +2,7 @@
 // window's pixels and background brush for the GDI.
 #include <cstring>
 
+#include "caret.h"
 #include "hooks.h"
 #include "window.h"
 
@@ -28,6 +29,7 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
   if (!w || !ps) return nullptr;
   HDC dc = createWindowDC(hwnd);
   if (!dc) return nullptr;
+  caretPaintStarts(hwnd);
   std::memset(ps, 0, sizeof(*ps));
   ps->hdc = dc;
   ps->rcPaint = w->needsPaint() ? w->update : RECT{};
@@ -45,9 +47,9 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
 }
 
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps) {
-  (void)hwnd;
   if (!ps || !ps->hdc) return FALSE;
   deleteWindowDC(ps->hdc);
+  caretPaintEnds(hwnd);
   return TRUE;
 }
 

@@ -1,6 +1,8 @@
 // DestroyWindow: owned windows first; WM_DESTROY to the window and then to
 // its descendants (parents before children); WM_NCDESTROY to the children
 // before their parent; then the handles die.
+#include "caret.h"
+#include "clipboard.h"
 #include "focus.h"
 #include "hooks.h"
 #include "menu.h"
@@ -33,6 +35,8 @@ void releaseWindow(HWND hwnd) {
   std::vector<HWND> children = w->children;
   for (HWND child : children) releaseWindow(child);
   killWindowTimers(hwnd);
+  caretWindowGone(hwnd);
+  clipboardWindowGone(hwnd);
   windowDestroyed(hwnd);
   SendMessageA(hwnd, WM_NCDESTROY, 0, 0);
   forgetWindowMessages(hwnd);
