@@ -1,5 +1,7 @@
 // The push button: a click (press and release of the left button over it,
-// Space, or BM_CLICK) sends WM_COMMAND with BN_CLICKED to the parent.
+// Space, or BM_CLICK) sends WM_COMMAND with BN_CLICKED to the parent. While
+// the left button is held after a press on it, the button captures the mouse
+// and looks pushed in whenever the pointer is over it; Space held does too.
 #include <string>
 
 #include "control_paint.h"
@@ -63,15 +65,35 @@ LRESULT CALLBACK buttonWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_GETDLGCODE:
       return DLGC_BUTTON | (isDefault(hwnd) ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
       SetFocus(hwnd);
+      if (ButtonState* state = buttonStateOf(hwnd)) state->tracking = true;
+      SetCapture(hwnd);
       setPressed(hwnd, true);
       return 0;
-    case WM_LBUTTONUP: {
+    case WM_MOUSEMOVE: {
       const ButtonState* state = buttonStateOf(hwnd);
-      const bool wasPressed = state && state->pressed;
-      setPressed(hwnd, false);
-      if (wasPressed && inside(hwnd, lParam)) notifyParent(hwnd, BN_CLICKED);
+      if (state && state->tracking) setPressed(hwnd, inside(hwnd, lParam));
       return 0;
+    }
+    case WM_LBUTTONUP: {
+      ButtonState* state = buttonStateOf(hwnd);
+      if (!state || !state->tracking) return 0;
+      state->tracking = false;
+      setPressed(hwnd, false);
+      ReleaseCapture();
+      if (inside(hwnd, lParam)) notifyParent(hwnd, BN_CLICKED);
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      if (ButtonState* state = buttonStateOf(hwnd); state && state->tracking) {
+        state->tracking = false;
+        setPressed(hwnd, false);
+      }
+      return 0;
+    case BM_GETSTATE: {
+      const ButtonState* state = buttonStateOf(hwnd);
+      return (state && state->pressed ? BST_PUSHED : 0) | (GetFocus() == hwnd ? BST_FOCUS : 0);
     }
     case WM_KEYDOWN:
       if (wParam == VK_SPACE) setPressed(hwnd, true);
@@ -92,6 +114,10 @@ LRESULT CALLBACK buttonWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
       InvalidateRect(hwnd, nullptr, TRUE);
       return 0;
     case WM_KILLFOCUS:
+      if (ButtonState* state = buttonStateOf(hwnd); state && state->tracking) {
+        state->tracking = false;
+        ReleaseCapture();
+      }
       setPressed(hwnd, false);
       return 0;
     case WM_SETTEXT: {

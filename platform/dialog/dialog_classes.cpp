@@ -12,8 +12,9 @@ State* slotOf(HWND hwnd) {
   return w ? dynamic_cast<State*>(w->dialogData.get()) : nullptr;
 }
 
-void registerOne(const char* name, WNDPROC proc, HBRUSH background) {
+void registerOne(const char* name, WNDPROC proc, HBRUSH background, UINT style = 0) {
   WNDCLASSA wc{};
+  wc.style = style;
   wc.lpfnWndProc = proc;
   wc.lpszClassName = name;
   wc.hbrBackground = background;
@@ -29,8 +30,8 @@ void registerDialogClasses() {
   registered = true;
   HBRUSH face = CreateSolidBrush(kFaceColour);
   registerOne(kDialogClassName, dialogWindowProc, face);
-  registerOne(kButtonClassName, buttonWindowProc, nullptr);
-  registerOne(kEditClassName, editWindowProc, nullptr);
+  registerOne(kButtonClassName, buttonWindowProc, nullptr, CS_DBLCLKS);
+  registerOne(kEditClassName, editWindowProc, nullptr, CS_DBLCLKS);
   registerOne(kStaticClassName, staticWindowProc, nullptr);
 }
 

@@ -26,12 +26,14 @@ struct DialogState : DialogSlot {
 struct EditState : DialogSlot {
   explicit EditState(bool multiline) : text(multiline) {}
   EditText text;
-  int scrollLine = 0;  // first visible line
+  int scrollLine = 0;     // first visible line
+  bool dragging = false;  // the left button went down in it and is held (capture)
 };
 
 // Attached to a button (Window::dialogData).
 struct ButtonState : DialogSlot {
-  bool pressed = false;  // the left button went down on it and is still held
+  bool pressed = false;   // drawn pushed in: held down over it, or Space held
+  bool tracking = false;  // the left button went down on it and is held (capture)
 };
 
 // Class names of the dialog window and of the controls, registered on first use.

@@ -1,21 +1,26 @@
 // The edit control: an EditText model behind a window. Typing arrives as
-// WM_CHAR, the caret keys and Delete as WM_KEYDOWN; every change of the
-// text is reported to the parent with EN_CHANGE.
+// WM_CHAR, the caret keys and Delete as WM_KEYDOWN (Shift extends the
+// selection), the mouse places the caret and drags a selection, and Ctrl+C,
+// Ctrl+X and Ctrl+V (WM_CHAR 3, 24, 22) reach the clipboard through WM_COPY,
+// WM_CUT and WM_PASTE; Ctrl+A selects everything. Every change of the text
+// is reported to the parent with EN_CHANGE.
 #include <algorithm>
 #include <cstring>
 
-#include "control_paint.h"
-#include "dialog_manager.h"
+#include "edit_clipboard.h"
+#include "edit_view.h"
 
 namespace zt::platform {
 namespace {
 
-constexpr int kMargin = 2;  // pixels between the border and the text
+constexpr unsigned char kCtrlC = 3, kCtrlV = 22, kCtrlX = 24;
 
 DWORD styleOf(HWND hwnd) {
   Window* w = findWindow(hwnd);
   return w ? w->style : 0;
 }
+
+bool held(int vk) { return GetKeyState(vk) < 0; }
 
 // Keeps the window title equal to the text, for callers that read it directly.
 void changed(HWND hwnd, bool notify) {
@@ -23,8 +28,18 @@ void changed(HWND hwnd, bool notify) {
   EditState* state = editStateOf(hwnd);
   if (!w || !state) return;
   w->title = state->text.text();
-  InvalidateRect(hwnd, nullptr, TRUE);
+  refreshEdit(hwnd);
   if (notify) notifyParent(hwnd, EN_CHANGE);
+}
+
+// Runs f with the control's view measured in a window DC.
+template <typename F>
+auto withView(HWND hwnd, EditState& state, F&& f) {
+  HDC dc = GetDC(hwnd);
+  const EditView view = editView(hwnd, dc, state);
+  auto result = f(view);
+  ReleaseDC(hwnd, dc);
+  return result;
 }
 
 LRESULT getText(const EditState& state, WPARAM size, LPARAM lParam) {
@@ -45,7 +60,7 @@ LRESULT getSelection(const EditState& state, WPARAM wParam, LPARAM lParam) {
 }
 
 // EM_SETSEL: a start of -1 keeps the caret and drops the selection; an end
-// of -1 (or beyond the text) is the end of the text.
+// of -1 (or beyond the text) is the end of the text. The caret goes to the end.
 void setSelection(EditState& state, WPARAM wParam, LPARAM lParam) {
   const auto start = static_cast<int>(wParam);
   const auto end = static_cast<int>(lParam);
@@ -73,7 +88,7 @@ LRESULT dialogCode(HWND hwnd, LPARAM lParam) {
       case VK_ESCAPE:
         return code;
       case VK_RETURN:
-        if (!(style & ES_WANTRETURN) && GetKeyState(VK_CONTROL) >= 0) return code;
+        if (!(style & ES_WANTRETURN) && !held(VK_CONTROL)) return code;
         break;
       default:
         break;
@@ -82,83 +97,147 @@ LRESULT dialogCode(HWND hwnd, LPARAM lParam) {
   return code | DLGC_WANTALLKEYS;
 }
 
-bool keyDown(EditState& state, WPARAM key) {
+// Up and Down: the nearest position one screen line up or down.
+void moveLine(HWND hwnd, EditState& state, int delta, bool extend) {
+  const size_t target = withView(hwnd, state, [&](const EditView& view) {
+    const size_t line = lineOfPosition(view.lines, state.text.caret());
+    const int x = pointOfPosition(view, state, state.text.caret()).x;
+    const int to = std::clamp(static_cast<int>(line) + delta, 0,
+                              static_cast<int>(view.lines.size()) - 1);
+    return positionOnLine(view, state, static_cast<size_t>(to), x);
+  });
+  state.text.moveTo(target, extend);
+}
+
+// A key press; whether the text changed.
+bool keyDown(HWND hwnd, EditState& state, WPARAM key) {
+  const bool shift = held(VK_SHIFT);
   switch (key) {
     case VK_LEFT:
-      state.text.moveLeft();
+      state.text.moveLeft(shift);
       return false;
     case VK_RIGHT:
-      state.text.moveRight();
+      state.text.moveRight(shift);
+      return false;
+    case VK_UP:
+    case VK_DOWN:
+      if (state.text.multiline()) moveLine(hwnd, state, key == VK_UP ? -1 : 1, shift);
       return false;
     case VK_HOME:
-      state.text.moveHome();
+      state.text.moveHome(shift);
       return false;
     case VK_END:
-      state.text.moveEnd();
+      state.text.moveEnd(shift);
       return false;
     case VK_DELETE:
+      if (shift) {  // Shift+Delete cuts
+        SendMessageA(hwnd, WM_CUT, 0, 0);
+        return false;
+      }
       return state.text.deleteForward();
+    case 'A':
+      if (held(VK_CONTROL)) state.text.selectAll();
+      return false;
     default:
       return false;
   }
 }
 
-bool hasFocus(HWND hwnd) { return GetFocus() == hwnd; }
-
-void paintEdit(HWND hwnd) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd, &ps);
-  if (!dc) return;
-  EditState* state = editStateOf(hwnd);
-  fillClient(dc, hwnd, kFieldColour);
-  RECT r;
-  GetClientRect(hwnd, &r);
-  frameRect(dc, r, kShadowColour);
-  if (state) {
-    prepareText(dc);
-    const std::string& text = state->text.text();
-    const bool multiline = state->text.multiline();
-    const int width = std::max<int>(1, r.right - 2 * kMargin);
-    std::vector<LineSpan> lines =
-        multiline ? layoutInDc(dc, text, width, true) : std::vector<LineSpan>{{0, text.size()}};
-    const int height = std::max(1, lineHeight(dc));
-    const int visible = std::max(1, static_cast<int>((r.bottom - 2 * kMargin) / height));
-    // Scroll so that the caret's line is on screen.
-    const int caretLine = static_cast<int>(lineOfPosition(lines, state->text.caret()));
-    state->scrollLine = std::clamp(state->scrollLine, caretLine - visible + 1, caretLine);
-    for (int i = state->scrollLine;
-         i < static_cast<int>(lines.size()) && i < state->scrollLine + visible; ++i) {
-      const LineSpan& line = lines[static_cast<size_t>(i)];
-      const int y = kMargin + (i - state->scrollLine) * height;
-      TextOutA(dc, kMargin, y, text.data() + line.start, static_cast<int>(line.end - line.start));
-    }
-    if (hasFocus(hwnd)) {
-      const LineSpan& line = lines[static_cast<size_t>(caretLine)];
-      const int x = kMargin + textWidth(dc, std::string_view(text).substr(
-                                                line.start, state->text.caret() - line.start));
-      const int y = kMargin + (caretLine - state->scrollLine) * height;
-      const RECT caret{x, y, x + 1, y + height};
-      HBRUSH brush = CreateSolidBrush(kTextColour);
-      FillRect(dc, &caret, brush);
-      DeleteObject(brush);
-    }
+// A WM_CHAR; whether the text changed.
+bool typed(HWND hwnd, EditState& state, unsigned char c) {
+  switch (c) {
+    case kCtrlC:
+      SendMessageA(hwnd, WM_COPY, 0, 0);
+      return false;
+    case kCtrlX:
+      SendMessageA(hwnd, WM_CUT, 0, 0);
+      return false;
+    case kCtrlV:
+      SendMessageA(hwnd, WM_PASTE, 0, 0);
+      return false;
+    default:
+      return state.text.typeChar(c, (styleOf(hwnd) & ES_WANTRETURN) != 0);
   }
-  EndPaint(hwnd, &ps);
+}
+
+size_t positionAt(HWND hwnd, EditState& state, LPARAM lParam) {
+  const POINT p{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+  return withView(hwnd, state, [&](const EditView& view) { return positionAtPoint(view, state, p); });
+}
+
+// EM_POSFROMCHAR: the client point of a character; -1 beyond the text.
+LRESULT pointOfChar(HWND hwnd, EditState& state, WPARAM index) {
+  if (index >= state.text.text().size()) return -1;
+  const POINT p = withView(hwnd, state, [&](const EditView& view) {
+    return pointOfPosition(view, state, static_cast<size_t>(index));
+  });
+  return MAKELONG(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
+}
+
+// EM_CHARFROMPOS: the character nearest a point, and its line.
+LRESULT charAtPoint(HWND hwnd, EditState& state, LPARAM lParam) {
+  const POINT p{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+  const auto [index, line] = withView(hwnd, state, [&](const EditView& view) {
+    const size_t at = positionAtPoint(view, state, p);
+    return std::pair<size_t, size_t>(at, lineOfPosition(view.lines, at));
+  });
+  return MAKELONG(static_cast<WORD>(std::min<size_t>(index, 0xFFFF)),
+                  static_cast<WORD>(std::min<size_t>(line, 0xFFFF)));
+}
+
+LRESULT lineCount(HWND hwnd, EditState& state) {
+  return withView(hwnd, state,
+                  [](const EditView& view) { return static_cast<LRESULT>(view.lines.size()); });
+}
+
+void focusGained(HWND hwnd, EditState& state) {
+  if (DialogState* dialog = dialogStateOf(GetParent(hwnd))) dialog->lastFocus = hwnd;
+  const int height = withView(hwnd, state, [](const EditView& view) { return view.lineHeight; });
+  CreateCaret(hwnd, nullptr, 1, height);
+  refreshEdit(hwnd);
+  ShowCaret(hwnd);
+}
+
+void mouseDown(HWND hwnd, EditState& state, WPARAM keys, LPARAM lParam) {
+  if (GetFocus() != hwnd) SetFocus(hwnd);
+  state.text.moveTo(positionAt(hwnd, state, lParam), (keys & MK_SHIFT) != 0);
+  state.dragging = true;
+  SetCapture(hwnd);
+  refreshEdit(hwnd);
+}
+
+void mouseDrag(HWND hwnd, EditState& state, LPARAM lParam) {
+  if (!state.dragging) return;
+  state.text.moveTo(positionAt(hwnd, state, lParam), true);
+  refreshEdit(hwnd);
+}
+
+void doubleClick(HWND hwnd, EditState& state, LPARAM lParam) {
+  const auto [start, end] = state.text.wordAt(positionAt(hwnd, state, lParam));
+  state.text.select(start, end);
+  state.dragging = false;
+  refreshEdit(hwnd);
+}
+
+// Creates the state from the creation text; false when the window is gone.
+bool create(HWND hwnd, LPARAM lParam) {
+  Window* w = findWindow(hwnd);
+  const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+  if (!w || !cs) return false;
+  auto owned = std::make_unique<EditState>((static_cast<DWORD>(cs->style) & ES_MULTILINE) != 0);
+  if (cs->lpszName) owned->text.setText(cs->lpszName);
+  w->dialogData = std::move(owned);
+  return true;
 }
 
 }  // namespace
 
 LRESULT CALLBACK editWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
-    Window* w = findWindow(hwnd);
-    const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    if (!w || !cs) return FALSE;
-    auto owned = std::make_unique<EditState>((static_cast<DWORD>(cs->style) & ES_MULTILINE) != 0);
-    EditState* state = owned.get();
-    if (cs->lpszName) state->text.setText(cs->lpszName);
-    w->dialogData = std::move(owned);
+    if (!create(hwnd, lParam)) return FALSE;
     const LRESULT r = DefWindowProcA(hwnd, msg, wParam, lParam);
-    if ((w = findWindow(hwnd)) != nullptr) w->title = state->text.text();
+    Window* w = findWindow(hwnd);
+    if (EditState* state = editStateOf(hwnd); w && state) w->title = state->text.text();
     return r;
   }
   EditState* state = editStateOf(hwnd);
@@ -176,16 +255,13 @@ LRESULT CALLBACK editWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_GETTEXTLENGTH:
       return static_cast<LRESULT>(state->text.text().size());
     case WM_CHAR:
-      if (state->text.typeChar(static_cast<unsigned char>(wParam & 0xFF),
-                               (styleOf(hwnd) & ES_WANTRETURN) != 0)) {
-        changed(hwnd, true);
-      }
+      if (typed(hwnd, *state, static_cast<unsigned char>(wParam & 0xFF))) changed(hwnd, true);
       return 0;
     case WM_KEYDOWN:
-      if (keyDown(*state, wParam)) {
+      if (keyDown(hwnd, *state, wParam)) {
         changed(hwnd, true);
-      } else {
-        InvalidateRect(hwnd, nullptr, TRUE);  // the caret moved
+      } else if ((state = editStateOf(hwnd)) != nullptr) {
+        refreshEdit(hwnd);  // the caret or the selection moved
       }
       return 0;
     case WM_GETDLGCODE:
@@ -194,17 +270,66 @@ LRESULT CALLBACK editWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
       return getSelection(*state, wParam, lParam);
     case EM_SETSEL:
       setSelection(*state, wParam, lParam);
-      InvalidateRect(hwnd, nullptr, TRUE);
+      refreshEdit(hwnd);
       return 0;
+    case EM_REPLACESEL:
+      if (state->text.replaceSelection(lParam ? reinterpret_cast<const char*>(lParam) : "")) {
+        changed(hwnd, true);
+      }
+      return 0;
+    case EM_SCROLLCARET:
+      refreshEdit(hwnd);
+      return TRUE;
+    case EM_GETFIRSTVISIBLELINE:
+      return state->text.multiline() ? state->scrollLine : 0;
+    case EM_GETLINECOUNT:
+      return lineCount(hwnd, *state);
+    case EM_POSFROMCHAR:
+      return pointOfChar(hwnd, *state, wParam);
+    case EM_CHARFROMPOS:
+      return charAtPoint(hwnd, *state, lParam);
+    case WM_COPY:
+      if (state->text.hasSelection()) putOnClipboard(hwnd, state->text.selectedText());
+      return 0;
+    case WM_CUT:
+      if (state->text.hasSelection() && putOnClipboard(hwnd, state->text.selectedText()) &&
+          (state = editStateOf(hwnd)) != nullptr && state->text.replaceSelection("")) {
+        changed(hwnd, true);
+      }
+      return 0;
+    case WM_CLEAR:
+      if (state->text.replaceSelection("")) changed(hwnd, true);
+      return 0;
+    case WM_PASTE: {
+      const std::string text = takeFromClipboard(hwnd);
+      if ((state = editStateOf(hwnd)) != nullptr && state->text.replaceSelection(text)) {
+        changed(hwnd, true);
+      }
+      return 0;
+    }
     case WM_SETFOCUS:
-      if (DialogState* dialog = dialogStateOf(GetParent(hwnd))) dialog->lastFocus = hwnd;
-      InvalidateRect(hwnd, nullptr, TRUE);
+      focusGained(hwnd, *state);
       return 0;
     case WM_KILLFOCUS:
-      InvalidateRect(hwnd, nullptr, TRUE);
+      DestroyCaret();
+      InvalidateRect(hwnd, nullptr, TRUE);  // the selection is shown only with the focus
       return 0;
     case WM_LBUTTONDOWN:
-      SetFocus(hwnd);
+      mouseDown(hwnd, *state, wParam, lParam);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      doubleClick(hwnd, *state, lParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      mouseDrag(hwnd, *state, lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      if (state->dragging) ReleaseCapture();
+      state = editStateOf(hwnd);
+      if (state) state->dragging = false;
+      return 0;
+    case WM_CAPTURECHANGED:
+      state->dragging = false;
       return 0;
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT fills everything

@@ -56,19 +56,76 @@ bool EditText::deleteForward() {
   return true;
 }
 
-void EditText::moveLeft() {
-  if (caret_ > 0) caret_ -= (caret_ >= 2 && breakAt(caret_ - 2)) ? 2 : 1;
-  anchor_ = caret_;
+void EditText::moveLeft(bool extend) {
+  size_t p = caret_;
+  if (p > 0) p -= (p >= 2 && breakAt(p - 2)) ? 2 : 1;
+  moveTo(p, extend);
 }
 
-void EditText::moveRight() {
-  if (caret_ < text_.size()) caret_ += breakAt(caret_) ? 2 : 1;
-  anchor_ = caret_;
+void EditText::moveRight(bool extend) {
+  size_t p = caret_;
+  if (p < text_.size()) p += breakAt(p) ? 2 : 1;
+  moveTo(p, extend);
 }
 
-void EditText::moveHome() { caret_ = anchor_ = lineStart(); }
+void EditText::moveHome(bool extend) { moveTo(lineStart(), extend); }
 
-void EditText::moveEnd() { caret_ = anchor_ = lineEnd(); }
+void EditText::moveEnd(bool extend) { moveTo(lineEnd(), extend); }
+
+void EditText::moveTo(size_t position, bool extend) {
+  caret_ = clamp(position);
+  if (!extend) anchor_ = caret_;
+}
+
+std::string EditText::selectedText() const {
+  return text_.substr(selectionStart(), selectionEnd() - selectionStart());
+}
+
+std::pair<size_t, size_t> EditText::wordAt(size_t position) const {
+  position = clamp(position);
+  auto blank = [this](size_t i) { return text_[i] == ' ' || text_[i] == '\t'; };
+  auto breaking = [this](size_t i) { return text_[i] == '\r' || text_[i] == '\n'; };
+  // The character under the position decides the kind of run; at the end of
+  // a line, the one before it.
+  size_t at = position;
+  if (at == text_.size() || breaking(at)) {
+    if (at == 0 || breaking(at - 1)) return {position, position};
+    --at;
+  }
+  const bool blanks = blank(at);
+  auto same = [&](size_t i) { return !breaking(i) && blank(i) == blanks; };
+  size_t start = at, end = at + 1;
+  while (start > 0 && same(start - 1)) --start;
+  while (end < text_.size() && same(end)) ++end;
+  return {start, end};
+}
+
+bool EditText::replaceSelection(std::string_view chars) {
+  chars = chars.substr(0, chars.find('\0'));
+  std::string clean;
+  if (!multiline_) {
+    clean.assign(chars.substr(0, chars.find_first_of("\r\n")));
+  } else {
+    for (size_t i = 0; i < chars.size(); ++i) {
+      const char c = chars[i];
+      if (c == '\r' || c == '\n') {
+        if (c == '\r' && i + 1 < chars.size() && chars[i + 1] == '\n') ++i;
+        clean += "\r\n";
+      } else {
+        clean += c;
+      }
+    }
+  }
+  // A break is never split by the limit.
+  const size_t kept = text_.size() - (selectionEnd() - selectionStart());
+  const size_t room = limit_ > kept ? limit_ - kept : 0;
+  if (clean.size() > room) {
+    clean.resize(room);
+    if (!clean.empty() && clean.back() == '\r') clean.pop_back();
+  }
+  const bool erased = eraseSelection();
+  return insert(clean) || erased;
+}
 
 bool EditText::breakAt(size_t position) const {
   return position + 1 < text_.size() && text_[position] == '\r' && text_[position + 1] == '\n';

@@ -1,9 +1,10 @@
-// The text and caret of an edit control, without any window: what typing,
-// Backspace, Delete and the caret keys do to them.
+// The text, caret and selection of an edit control, without any window:
+// what typing, Backspace, Delete, the caret keys and pasting do to them.
 #pragma once
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <string_view>
 
 namespace zt::platform {
@@ -22,12 +23,19 @@ class EditText {
   // The selection runs from the anchor to the caret, in either order.
   size_t selectionStart() const { return anchor_ < caret_ ? anchor_ : caret_; }
   size_t selectionEnd() const { return anchor_ < caret_ ? caret_ : anchor_; }
+  size_t anchor() const { return anchor_; }
+  bool hasSelection() const { return anchor_ != caret_; }
+  std::string selectedText() const;
 
   // Replaces the whole text (cut at the limit) and puts the caret at its start.
   void setText(std::string_view text);
   // Selects from `anchor` to `caret` (EM_SETSEL); positions beyond the end
   // mean the end, and neither stays inside a line break.
   void select(size_t anchor, size_t caret);
+  void selectAll() { select(0, text_.size()); }
+  // The word at `position` (a run of characters other than blanks and line
+  // breaks), or the run of blanks there; as start and end positions.
+  std::pair<size_t, size_t> wordAt(size_t position) const;
 
   // Typing, Backspace and Delete replace a selection; a caret key drops it.
   // A WM_CHAR: printable characters are inserted at the caret. In a
@@ -37,13 +45,20 @@ class EditText {
   bool typeChar(unsigned char c, bool wantReturn);
   // Inserts as much of `chars` as the limit leaves room for.
   bool insert(std::string_view chars);
+  // Replaces the selection with text (EM_REPLACESEL, pasting): a single-line
+  // control takes text up to its first line break, a multi-line one makes
+  // every line break "\r\n"; the text ends at a NUL. Whether the text changed.
+  bool replaceSelection(std::string_view text);
   bool backspace();
   bool deleteForward();  // the Delete key
 
-  void moveLeft();
-  void moveRight();
-  void moveHome();  // start of the caret's line
-  void moveEnd();   // end of the caret's line
+  // Caret keys: with `extend` (Shift held) the anchor stays and the
+  // selection grows or shrinks; otherwise the selection is dropped.
+  void moveLeft(bool extend = false);
+  void moveRight(bool extend = false);
+  void moveHome(bool extend = false);  // start of the caret's line
+  void moveEnd(bool extend = false);   // end of the caret's line
+  void moveTo(size_t position, bool extend);
 
  private:
   bool breakAt(size_t position) const;  // a "\r\n" starts at position
