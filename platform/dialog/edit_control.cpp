@@ -102,8 +102,8 @@ void moveLine(HWND hwnd, EditState& state, int delta, bool extend) {
   const size_t target = withView(hwnd, state, [&](const EditView& view) {
     const size_t line = lineOfPosition(view.lines, state.text.caret());
     const int x = pointOfPosition(view, state, state.text.caret()).x;
-    const int to = std::clamp(static_cast<int>(line) + delta, 0,
-                              static_cast<int>(view.lines.size()) - 1);
+    const int to =
+        std::clamp(static_cast<int>(line) + delta, 0, static_cast<int>(view.lines.size()) - 1);
     return positionOnLine(view, state, static_cast<size_t>(to), x);
   });
   state.text.moveTo(target, extend);
@@ -162,7 +162,8 @@ bool typed(HWND hwnd, EditState& state, unsigned char c) {
 
 size_t positionAt(HWND hwnd, EditState& state, LPARAM lParam) {
   const POINT p{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
-  return withView(hwnd, state, [&](const EditView& view) { return positionAtPoint(view, state, p); });
+  return withView(hwnd, state,
+                  [&](const EditView& view) { return positionAtPoint(view, state, p); });
 }
 
 // EM_POSFROMCHAR: the client point of a character; -1 beyond the text.

@@ -32,8 +32,8 @@ EditView editView(HWND hwnd, HDC dc, const EditState& state) {
   view.lines = state.text.multiline() ? layoutInDc(dc, text, width, true)
                                       : std::vector<LineSpan>{{0, text.size()}};
   view.lineHeight = std::max(1, lineHeight(dc));
-  view.visibleLines = std::max(1, static_cast<int>((view.area.bottom - view.area.top) /
-                                                   view.lineHeight));
+  view.visibleLines =
+      std::max(1, static_cast<int>((view.area.bottom - view.area.top) / view.lineHeight));
   return view;
 }
 
@@ -59,9 +59,8 @@ size_t positionOnLine(const EditView& view, const EditState& state, size_t line,
 }
 
 size_t positionAtPoint(const EditView& view, const EditState& state, POINT point) {
-  const int row = point.y >= view.area.top
-                      ? (point.y - view.area.top) / view.lineHeight
-                      : -1 - (view.area.top - point.y - 1) / view.lineHeight;
+  const int row = point.y >= view.area.top ? (point.y - view.area.top) / view.lineHeight
+                                           : -1 - (view.area.top - point.y - 1) / view.lineHeight;
   const int last = static_cast<int>(view.lines.size()) - 1;
   const int line = std::clamp(state.scrollLine + row, 0, last);
   return positionOnLine(view, state, static_cast<size_t>(line), point.x);

@@ -713,8 +713,8 @@ DWORD GetMessageTime(void);
 // client pixels (no blinking); BeginPaint hides it and EndPaint shows it.
 BOOL CreateCaret(HWND hwnd, HBITMAP bitmap, int width, int height);  // hidden; a solid block
 BOOL DestroyCaret(void);
-BOOL ShowCaret(HWND hwnd);  // undoes one HideCaret; NULL: the caret's owner
-BOOL HideCaret(HWND hwnd);  // hides counted: as many ShowCaret calls to show it again
+BOOL ShowCaret(HWND hwnd);       // undoes one HideCaret; NULL: the caret's owner
+BOOL HideCaret(HWND hwnd);       // hides counted: as many ShowCaret calls to show it again
 BOOL SetCaretPos(int x, int y);  // client coordinates of the caret's owner
 BOOL GetCaretPos(LPPOINT point);
 
@@ -726,7 +726,7 @@ BOOL OpenClipboard(HWND owner);  // fails (ERROR_ACCESS_DENIED) while another wi
 BOOL CloseClipboard(void);       // ERROR_CLIPBOARD_NOT_OPEN unless open
 BOOL EmptyClipboard(void);       // the opener becomes the owner
 HANDLE SetClipboardData(UINT format, HANDLE memory);  // a GlobalAlloc block; NULL when not open
-HANDLE GetClipboardData(UINT format);                 // the clipboard's own block; NULL when not open
+HANDLE GetClipboardData(UINT format);  // the clipboard's own block; NULL when not open
 BOOL IsClipboardFormatAvailable(UINT format);
 HWND GetClipboardOwner(void);       // the window that last emptied it, or NULL
 HWND GetOpenClipboardWindow(void);  // the window that has it open, or NULL
