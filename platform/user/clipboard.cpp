@@ -27,11 +27,13 @@ Clipboard& clipboard() {
   return instance;
 }
 
-// The text of a block: up to its first NUL, never beyond its size.
+// The text of a block: up to its first NUL; its last byte counts as the
+// terminator, whatever it holds (as Win32 reads it).
 std::string textOf(HGLOBAL block) {
   const char* data = block ? static_cast<const char*>(GlobalLock(block)) : nullptr;
   if (!data) return {};
-  const std::string text(data, strnlen(data, GlobalSize(block)));
+  const SIZE_T size = GlobalSize(block);
+  const std::string text(data, strnlen(data, size ? size - 1 : 0));
   GlobalUnlock(block);
   return text;
 }
@@ -102,7 +104,12 @@ BOOL CloseClipboard() {
   c.open = false;
   c.opener = nullptr;
   if (c.changed) {
+    // From now on the clipboard holds the text as the desktop has it.
     c.desktop = textOf(c.text);
+    if (c.text) {
+      dropText(c);
+      c.text = blockOf(c.desktop);
+    }
     driver().setClipboardText(c.desktop);
   }
   return TRUE;
