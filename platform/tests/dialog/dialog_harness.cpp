@@ -104,3 +104,39 @@ Step typeText(int id, const std::string& text) {
 }
 
 Step pressKey(int id, WPARAM vk) { return post(id, WM_KEYDOWN, vk, 1); }
+
+namespace {
+
+void key(BYTE vk, bool down) {
+  keybd_event(vk, static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)), down ? 0 : KEYEVENTF_KEYUP,
+              0);
+}
+
+}  // namespace
+
+Step tapKeys(std::vector<BYTE> vks) {
+  return [=](HWND) {
+    for (BYTE vk : vks) {
+      key(vk, true);
+      key(vk, false);
+    }
+  };
+}
+
+Step chord(BYTE modifier, BYTE vk) {
+  return [=](HWND) {
+    key(modifier, true);
+    key(vk, true);
+    key(vk, false);
+    key(modifier, false);
+  };
+}
+
+Step mouseAt(int id, POINT client, DWORD buttons) {
+  return [=](HWND dialog) {
+    POINT p = client;
+    ClientToScreen(GetDlgItem(dialog, id), &p);
+    SetCursorPos(p.x, p.y);
+    if (buttons) mouse_event(buttons, 0, 0, 0, 0);
+  };
+}

@@ -47,3 +47,12 @@ INT_PTR runDialog(const DLGTEMPLATE* templ, HWND owner, std::vector<Step> steps,
 Step post(int id, UINT msg, WPARAM wParam, LPARAM lParam = 0);  // to control id
 Step typeText(int id, const std::string& text);                 // WM_CHAR each byte
 Step pressKey(int id, WPARAM vk);                               // WM_KEYDOWN
+
+// Real input, as if from the keyboard and mouse (keybd_event, SetCursorPos
+// and mouse_event): it reaches the focus or the window under the pointer
+// through the dialog's own loop.
+Step tapKeys(std::vector<BYTE> vks);  // each key pressed and released in turn
+Step chord(BYTE modifier, BYTE vk);   // vk pressed and released with modifier held
+// The pointer to a client point of control id, then the button flags
+// (MOUSEEVENTF_LEFTDOWN, ...; 0 for a move only).
+Step mouseAt(int id, POINT client, DWORD buttons);
