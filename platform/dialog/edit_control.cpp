@@ -3,7 +3,8 @@
 // selection), the mouse places the caret and drags a selection, and Ctrl+C,
 // Ctrl+X and Ctrl+V (WM_CHAR 3, 24, 22) reach the clipboard through WM_COPY,
 // WM_CUT and WM_PASTE; Ctrl+A selects everything. Every change of the text
-// is reported to the parent with EN_CHANGE.
+// is reported to the parent with EN_CHANGE, the focus coming and going with
+// EN_SETFOCUS and EN_KILLFOCUS.
 #include <algorithm>
 #include <cstring>
 
@@ -191,12 +192,22 @@ LRESULT lineCount(HWND hwnd, EditState& state) {
                   [](const EditView& view) { return static_cast<LRESULT>(view.lines.size()); });
 }
 
+// The dialog around the control has ended or is being destroyed: the focus
+// leaves without telling it (as on Win32).
+bool parentEnding(HWND hwnd) {
+  HWND parent = GetParent(hwnd);
+  const Window* w = findWindow(parent);
+  const DialogState* dialog = dialogStateOf(parent);
+  return !w || w->destroying || (dialog && dialog->ended);
+}
+
 void focusGained(HWND hwnd, EditState& state) {
   if (DialogState* dialog = dialogStateOf(GetParent(hwnd))) dialog->lastFocus = hwnd;
   const int height = withView(hwnd, state, [](const EditView& view) { return view.lineHeight; });
   CreateCaret(hwnd, nullptr, 1, height);
   refreshEdit(hwnd);
   ShowCaret(hwnd);
+  notifyParent(hwnd, EN_SETFOCUS);
 }
 
 void mouseDown(HWND hwnd, EditState& state, WPARAM keys, LPARAM lParam) {
@@ -314,6 +325,7 @@ LRESULT CALLBACK editWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_KILLFOCUS:
       DestroyCaret();
       InvalidateRect(hwnd, nullptr, TRUE);  // the selection is shown only with the focus
+      if (!parentEnding(hwnd)) notifyParent(hwnd, EN_KILLFOCUS);
       return 0;
     case WM_LBUTTONDOWN:
       mouseDown(hwnd, *state, wParam, lParam);

@@ -85,18 +85,19 @@ std::pair<size_t, size_t> EditText::wordAt(size_t position) const {
   position = clamp(position);
   auto blank = [this](size_t i) { return text_[i] == ' ' || text_[i] == '\t'; };
   auto breaking = [this](size_t i) { return text_[i] == '\r' || text_[i] == '\n'; };
-  // The character under the position decides the kind of run; at the end of
-  // a line, the one before it.
+  auto letter = [&](size_t i) { return !blank(i) && !breaking(i); };
+  // The character under the position decides; at the end of a line, the
+  // one before it.
   size_t at = position;
   if (at == text_.size() || breaking(at)) {
     if (at == 0 || breaking(at - 1)) return {position, position};
     --at;
   }
-  const bool blanks = blank(at);
-  auto same = [&](size_t i) { return !breaking(i) && blank(i) == blanks; };
-  size_t start = at, end = at + 1;
-  while (start > 0 && same(start - 1)) --start;
-  while (end < text_.size() && same(end)) ++end;
+  size_t start = at, end = at;
+  while (start > 0 && blank(start - 1)) --start;  // on blanks: back to the word before
+  while (start > 0 && letter(start - 1)) --start;
+  while (end < text_.size() && letter(end)) ++end;
+  while (end < text_.size() && blank(end)) ++end;
   return {start, end};
 }
 

@@ -33,8 +33,9 @@ class EditText {
   // mean the end, and neither stays inside a line break.
   void select(size_t anchor, size_t caret);
   void selectAll() { select(0, text_.size()); }
-  // The word at `position` (a run of characters other than blanks and line
-  // breaks), or the run of blanks there; as start and end positions.
+  // What a double-click at `position` selects: the word there (characters
+  // other than blanks and line breaks) with the blanks after it; on blanks,
+  // the word before them too. As start and end positions.
   std::pair<size_t, size_t> wordAt(size_t position) const;
 
   // Typing, Backspace and Delete replace a selection; a caret key drops it.

@@ -442,6 +442,8 @@ typedef struct {
 #define DLGC_STATIC 0x0100
 #define DLGC_BUTTON 0x2000
 #define BN_CLICKED 0
+#define EN_SETFOCUS 0x0100
+#define EN_KILLFOCUS 0x0200
 #define EN_CHANGE 0x0300
 #define EM_GETSEL 0x00B0
 #define EM_SETSEL 0x00B1

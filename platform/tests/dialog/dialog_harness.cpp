@@ -108,8 +108,8 @@ Step pressKey(int id, WPARAM vk) { return post(id, WM_KEYDOWN, vk, 1); }
 namespace {
 
 void key(BYTE vk, bool down) {
-  keybd_event(vk, static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)), down ? 0 : KEYEVENTF_KEYUP,
-              0);
+  keybd_event(vk, static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)),
+              down ? 0 : KEYEVENTF_KEYUP, 0);
 }
 
 }  // namespace
