@@ -2,6 +2,8 @@
 // and the text limit.
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "edit_text.h"
 
 using zt::platform::EditText;
@@ -123,6 +125,58 @@ TEST(EditText, TheLimitCutsTypingAndSetTextButNeverSplitsABreak) {
   e.select(0, 2);  // replacing a selection frees its room, and no more
   EXPECT_TRUE(e.insert("abc"));
   EXPECT_EQ(e.text(), "ab345");
+}
+
+TEST(EditText, PastedLineBreaksBecomeCrLfOrEndASingleLine) {
+  struct Case {
+    bool multiline;
+    std::string_view pasted;
+    const char* result;
+  } cases[] = {{true, "a\nb\rc\r\nd", "a\r\nb\r\nc\r\nd"},
+               {false, "first\r\nsecond", "first"},
+               {false, "\nnothing", ""},
+               {true, std::string_view("x\0y", 3), "x"}};
+  for (const Case& c : cases) {
+    EditText e(c.multiline);
+    e.replaceSelection(c.pasted);
+    EXPECT_EQ(e.text(), c.result) << c.pasted;
+    EXPECT_EQ(e.caret(), e.text().size()) << c.pasted;
+  }
+  EditText limited(true, 3);
+  limited.replaceSelection("ab\ncd");  // the break would be split: it goes
+  EXPECT_EQ(limited.text(), "ab");
+  limited.selectAll();
+  EXPECT_TRUE(limited.replaceSelection(""));  // an empty paste still erases
+  EXPECT_EQ(limited.text(), "");
+}
+
+TEST(EditText, ShiftMovesKeepTheAnchor) {
+  EditText e(true);
+  e.setText("ab\r\ncd");
+  e.moveTo(7, false);  // inside nothing: the end
+  e.moveLeft(true);
+  e.moveLeft(true);
+  e.moveLeft(true);
+  EXPECT_EQ(e.anchor(), 6u);
+  EXPECT_EQ(e.caret(), 2u);  // the break was one step
+  EXPECT_EQ(e.selectedText(), "\r\ncd");
+  e.moveHome(true);
+  EXPECT_EQ(e.selectedText(), "ab\r\ncd");
+  e.moveEnd(false);
+  EXPECT_FALSE(e.hasSelection());
+}
+
+TEST(EditText, ADoubleClickTakesTheWordAndTheBlanksAfterIt) {
+  EditText e(true);
+  e.setText("one  two\r\nthree");
+  using Span = std::pair<size_t, size_t>;
+  const struct {
+    size_t at;
+    Span word;
+  } cases[] = {{1, {0, 5}}, {3, {0, 5}}, {6, {5, 8}}, {8, {5, 8}}, {12, {10, 15}}, {15, {10, 15}}};
+  for (const auto& c : cases) EXPECT_EQ(e.wordAt(c.at), c.word) << "at " << c.at;
+  EditText empty(true);
+  EXPECT_EQ(empty.wordAt(0), Span(0, 0));
 }
 
 }  // namespace
