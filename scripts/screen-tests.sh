@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # The screen driver's tests, in a private Xvfb (24-bit, no window manager):
 #   1. the layer's conformance suites for windows, messages, keyboard, mouse,
-#      menus and the dialog, on ZT738_VIDEO=sdl;
+#      menus, the clipboard and the dialog, on ZT738_VIDEO=sdl;
 #   2. real X input into a probe window (xdotool): a click at a client point,
 #      a typed letter, Ctrl+Q, the close box's WM_DELETE_WINDOW; and the X
 #      server's pixels of the window equal the window's own (GetPixel);
-#   3. the end-to-end editor test (editor/tests/e2e/editor_e2e.sh) on the
+#   3. the line-input dialog with X input and the desktop's clipboard: text
+#      typed and copied with Ctrl+A, Ctrl+C is on the X clipboard, and
+#      Ctrl+V pastes what another program put there (as Windows-1252);
+#   4. the end-to-end editor test (editor/tests/e2e/editor_e2e.sh) on the
 #      native editor;
-#   4. the native editor without a display: one line on stderr, status 1,
+#   5. the native editor without a display: one line on stderr, status 1,
 #      within a second.
 #   screen-tests.sh [BUILD_DIR]   (default build/native, already built)
 set -uo pipefail
@@ -39,7 +42,7 @@ echo "screen-tests: Xvfb on $DISPLAY"
 
 # --- 1. conformance suites on the screen driver
 for t in user/win32_windows_test user/win32_messages_test user/win32_keyboard_test \
-  user/win32_mouse_test user/win32_menus_test dialog/dialog_test; do
+  user/win32_mouse_test user/win32_menus_test user/win32_clipboard_test dialog/dialog_test; do
   if timeout 300 "$build/platform/tests/$t" >"$work/$(basename "$t").log" 2>&1; then
     echo "ok   $t"
   else
@@ -52,9 +55,10 @@ done
 probe_log="$work/probe.log"
 "$build/platform/tests/screen/input_probe" "$work/own.ppm" >"$probe_log" 2>&1 &
 probe_pid=$!
-# Waits until the probe's output has a line matching $1.
+# Waits until the probe's output (or file $2) has a line matching $1.
 await() {
-  for _ in $(seq 50); do grep -q -- "$1" "$probe_log" && return 0; sleep 0.1; done
+  local log=${2:-$probe_log}
+  for _ in $(seq 50); do grep -q -- "$1" "$log" && return 0; sleep 0.1; done
   return 1
 }
 if ! await '^ready'; then
@@ -91,7 +95,39 @@ fi
 for _ in $(seq 20); do kill -0 "$probe_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$probe_pid" 2>/dev/null && { fail "the probe did not end after WM_CLOSE"; kill "$probe_pid"; }
 
-# --- 3. the editor as a user drives it
+# --- 3. the line-input dialog and the desktop's clipboard
+screen="$build/platform/tests/screen"
+dialog_log="$work/dialog.log"
+"$screen/dialog_probe" >"$dialog_log" 2>&1 &
+dialog_pid=$!
+if ! await '^ready' "$dialog_log"; then
+  fail "the dialog did not appear"
+else
+  read -r _ fx fy _ _ < <(grep '^ready' "$dialog_log")
+  wid=$(xdotool search --name '^line input probe$' | head -1)
+  xdotool windowfocus --sync "$wid"
+  xdotool mousemove $((fx + 10)) $((fy + 8)) click 1
+  xdotool type --delay 20 "hello there"
+  xdotool key ctrl+a ctrl+c
+  copied=$("$screen/x_clipboard" get)
+  [ "$copied" = "hello there" ] && echo "ok   Ctrl+A, Ctrl+C put the field's text on the X clipboard" ||
+    fail "the X clipboard holds '$copied' instead of 'hello there'"
+  "$screen/x_clipboard" set "$(printf 'caf\xc3\xa9\n2')" >"$work/clip.log" 2>&1 &
+  clip_pid=$!
+  for _ in $(seq 50); do grep -q '^set' "$work/clip.log" && break; sleep 0.1; done
+  xdotool key End ctrl+v Return
+  # hello there, then café and the next line: é in Windows-1252, the break as CR LF
+  want="okay 68656c6c6f207468657265636166e90d0a32"
+  await '^okay' "$dialog_log" || true
+  got=$(grep '^okay' "$dialog_log")
+  [ "$got" = "$want" ] && echo "ok   Ctrl+V pasted the X clipboard's text" ||
+    fail "pasting gave '$got' instead of '$want'"
+  kill "$clip_pid" 2>/dev/null
+fi
+for _ in $(seq 20); do kill -0 "$dialog_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$dialog_pid" 2>/dev/null && { fail "the dialog probe did not end after Okay"; kill "$dialog_pid"; }
+
+# --- 4. the editor as a user drives it
 if bash editor/tests/e2e/editor_e2e.sh "$build/editor/zt738_editor" >"$work/e2e.log" 2>&1; then
   echo "ok   editor end to end"
 else
@@ -99,7 +135,7 @@ else
   tail -30 "$work/e2e.log" >&2
 fi
 
-# --- 4. no display
+# --- 5. no display
 start=$(date +%s%N)
 env -u DISPLAY -u WAYLAND_DISPLAY -u ZT738_VIDEO timeout 5 "$build/editor/zt738_editor" \
   >"$work/nodisplay.out" 2>"$work/nodisplay.err"
