@@ -46,10 +46,11 @@ POINT pointOfPosition(const EditView& view, const EditState& state, size_t posit
 
 size_t positionOnLine(const EditView& view, const EditState& state, size_t line, int x) {
   const LineSpan& span = view.lines[std::min(line, view.lines.size() - 1)];
-  const std::string& text = state.text.text();
+  const std::string_view text = state.text.text();
+  // Widths add up character by character, as the line breaking takes them.
   int before = 0;
   for (size_t p = span.start; p < span.end; ++p) {
-    const int after = prefixWidth(view, text, span, p + 1);
+    const int after = before + textWidth(view.dc, text.substr(p, 1));
     if (x - view.area.left < (before + after) / 2) return p;
     before = after;
   }
