@@ -150,22 +150,6 @@ TEST(EditText, PastedLineBreaksBecomeCrLfOrEndASingleLine) {
   EXPECT_EQ(limited.text(), "");
 }
 
-TEST(EditText, ShiftMovesKeepTheAnchor) {
-  EditText e(true);
-  e.setText("ab\r\ncd");
-  e.moveTo(7, false);  // inside nothing: the end
-  e.moveLeft(true);
-  e.moveLeft(true);
-  e.moveLeft(true);
-  EXPECT_EQ(e.anchor(), 6u);
-  EXPECT_EQ(e.caret(), 2u);  // the break was one step
-  EXPECT_EQ(e.selectedText(), "\r\ncd");
-  e.moveHome(true);
-  EXPECT_EQ(e.selectedText(), "ab\r\ncd");
-  e.moveEnd(false);
-  EXPECT_FALSE(e.hasSelection());
-}
-
 TEST(EditText, ADoubleClickTakesTheWordAndTheBlanksAfterIt) {
   EditText e(true);
   e.setText("one  two\r\nthree");
