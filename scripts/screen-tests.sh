@@ -103,8 +103,8 @@ dialog_pid=$!
 if ! await '^ready' "$dialog_log"; then
   fail "the dialog did not appear"
 else
-  read -r _ fx fy _ _ < <(grep '^ready' "$dialog_log")
-  wid=$(xdotool search --name '^line input probe$' | head -1)
+  read -r _ fx fy < <(grep '^ready' "$dialog_log")
+  wid=$(xdotool search --name '^dialog under test$' | head -1)
   xdotool windowfocus --sync "$wid"
   xdotool mousemove $((fx + 10)) $((fy + 8)) click 1
   xdotool type --delay 20 "hello there"

@@ -42,6 +42,13 @@ std::string clipboardText() {
   return s;
 }
 
+// Steps that note the selection or the text.
+Step note(Sel& out) {
+  return [&out](HWND d) { out = sel(d); };
+}
+Step note(std::string& out) {
+  return [&out](HWND d) { out = text(d); };
+}
 Step setText(const char* t) {
   return [=](HWND d) { SetDlgItemTextA(d, kInput, t); };
 }
@@ -71,15 +78,14 @@ class EditField : public ::testing::Test {
 TEST_F(EditField, SelectionMessagesSelectReplaceAndClear) {
   Sel reversed, afterReplace, all, dropped;
   std::string replaced, cleared;
-  run({setText("hello world"), select(6, 2), [&](HWND d) { reversed = sel(d); },
+  run({setText("hello world"), select(6, 2), note(reversed),
        [&](HWND d) {
          SendMessageA(field(d), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("XY"));
          replaced = text(d);
          afterReplace = sel(d);
        },
-       select(0, -1), [&](HWND d) { all = sel(d); }, select(-1, 0),
-       [&](HWND d) { dropped = sel(d); }, select(0, 4), post(kInput, WM_CLEAR, 0, 0),
-       [&](HWND d) { cleared = text(d); }});
+       select(0, -1), note(all), select(-1, 0), note(dropped), select(0, 4),
+       post(kInput, WM_CLEAR, 0, 0), note(cleared)});
   EXPECT_EQ(reversed, Sel(2, 6));
   EXPECT_EQ(replaced, "heXYworld");
   EXPECT_EQ(afterReplace, Sel(4, 4));
@@ -92,10 +98,8 @@ TEST_F(EditField, ShiftWithTheCaretKeysExtendsTheSelectionAndTypingReplacesIt) {
   Sel seen[4];
   std::string typedOver;
   run({typeText(kInput, "abcdef"), chord(VK_SHIFT, VK_LEFT), chord(VK_SHIFT, VK_LEFT),
-       [&](HWND d) { seen[0] = sel(d); }, chord(VK_SHIFT, VK_HOME),
-       [&](HWND d) { seen[1] = sel(d); }, tapKeys({VK_RIGHT}), [&](HWND d) { seen[2] = sel(d); },
-       chord(VK_SHIFT, VK_END), [&](HWND d) { seen[3] = sel(d); }, tapKeys({'Z'}),
-       [&](HWND d) { typedOver = text(d); }});
+       note(seen[0]), chord(VK_SHIFT, VK_HOME), note(seen[1]), tapKeys({VK_RIGHT}), note(seen[2]),
+       chord(VK_SHIFT, VK_END), note(seen[3]), tapKeys({'Z'}), note(typedOver)});
   const Sel expected[] = {{4, 6}, {0, 6}, {1, 1}, {1, 6}};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(seen[i], expected[i]) << "step " << i;
   EXPECT_EQ(typedOver, "az");
@@ -110,15 +114,14 @@ TEST_F(EditField, CtrlKeysSelectAllCopyCutAndPaste) {
 #else
        chord(VK_CONTROL, 'A'),
 #endif
-       [&](HWND d) { selectedAll = sel(d); }, chord(VK_CONTROL, 'C'),
-       [&](HWND) { copied = clipboardText(); }, tapKeys({VK_END}), chord(VK_CONTROL, 'V'),
-       [&](HWND d) { pasted = text(d); }, select(0, 3), chord(VK_CONTROL, 'X'),
+       note(selectedAll), chord(VK_CONTROL, 'C'), [&](HWND) { copied = clipboardText(); },
+       tapKeys({VK_END}), chord(VK_CONTROL, 'V'), note(pasted), select(0, 3),
+       chord(VK_CONTROL, 'X'),
        [&](HWND d) {
          afterCut = text(d);
          cut = clipboardText();
        },
-       select(0, 0), chord(VK_CONTROL, 'V'), chord(VK_CONTROL, 'V'),
-       [&](HWND d) { pastedTwice = text(d); }});
+       select(0, 0), chord(VK_CONTROL, 'V'), chord(VK_CONTROL, 'V'), note(pastedTwice)});
   EXPECT_EQ(selectedAll, Sel(0, 8));
   EXPECT_EQ(copied, "one\r\ntwo");
   EXPECT_EQ(pasted, "one\r\ntwoone\r\ntwo");
@@ -130,8 +133,8 @@ TEST_F(EditField, CtrlKeysSelectAllCopyCutAndPaste) {
 TEST_F(EditField, TheMousePlacesTheCaretDragsASelectionAndDoubleClicksAWord) {
   Sel click, dragging, dragged, word;
   HWND captureWhileDragging = nullptr, captureAfter = nullptr;
-  run({setText("hello big world"), pointer(2, MOUSEEVENTF_LEFTDOWN), release,
-       [&](HWND d) { click = sel(d); }, pointer(1, MOUSEEVENTF_LEFTDOWN), pointer(7, 0),
+  run({setText("hello big world"), pointer(2, MOUSEEVENTF_LEFTDOWN), release, note(click),
+       pointer(1, MOUSEEVENTF_LEFTDOWN), pointer(7, 0),
        [&](HWND d) {
          dragging = sel(d);
          captureWhileDragging = GetCapture();
@@ -143,7 +146,7 @@ TEST_F(EditField, TheMousePlacesTheCaretDragsASelectionAndDoubleClicksAWord) {
        },
        pointer(12, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP),
        [](HWND) { mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP, 0, 0, 0, 0); },
-       [&](HWND d) { word = sel(d); }});
+       note(word)});
   EXPECT_EQ(click, Sel(2, 2));
   EXPECT_EQ(dragging, Sel(1, 7));
   EXPECT_NE(captureWhileDragging, nullptr);
