@@ -1,8 +1,9 @@
 // The edit control: an EditText model behind a window. Typing arrives as
 // WM_CHAR, the caret keys and Delete as WM_KEYDOWN (Shift extends the
-// selection), the mouse places the caret and drags a selection, and Ctrl+C,
-// Ctrl+X and Ctrl+V (WM_CHAR 3, 24, 22) reach the clipboard through WM_COPY,
-// WM_CUT and WM_PASTE; Ctrl+A selects everything. Every change of the text
+// selection, Ctrl moves by words or to the ends of the text), the mouse
+// places the caret and drags a selection, and Ctrl+C, Ctrl+X and Ctrl+V
+// (WM_CHAR 3, 24, 22) reach the clipboard through WM_COPY, WM_CUT and
+// WM_PASTE; Ctrl+A selects everything. Every change of the text
 // is reported to the parent with EN_CHANGE, the focus coming and going with
 // EN_SETFOCUS and EN_KILLFOCUS.
 #include <algorithm>
@@ -113,22 +114,26 @@ void moveLine(HWND hwnd, EditState& state, int delta, bool extend) {
 // A key press; whether the text changed.
 bool keyDown(HWND hwnd, EditState& state, WPARAM key) {
   const bool shift = held(VK_SHIFT);
+  const bool control = held(VK_CONTROL);
   switch (key) {
     case VK_LEFT:
-      state.text.moveLeft(shift);
+      control ? state.text.moveWordLeft(shift) : state.text.moveLeft(shift);
       return false;
     case VK_RIGHT:
-      state.text.moveRight(shift);
+      control ? state.text.moveWordRight(shift) : state.text.moveRight(shift);
       return false;
     case VK_UP:
     case VK_DOWN:
       if (state.text.multiline()) moveLine(hwnd, state, key == VK_UP ? -1 : 1, shift);
       return false;
-    case VK_HOME:
-      state.text.moveHome(shift);
+    case VK_HOME:  // with Ctrl: the start of the text
+      control ? state.text.moveTo(0, shift) : state.text.moveHome(shift);
       return false;
-    case VK_END:
-      state.text.moveEnd(shift);
+    case VK_END:  // with Ctrl: the end of the text
+      control ? state.text.moveTo(state.text.text().size(), shift) : state.text.moveEnd(shift);
+      return false;
+    case VK_INSERT:  // Ctrl+Insert copies, Shift+Insert pastes
+      if (control || shift) SendMessageA(hwnd, control ? WM_COPY : WM_PASTE, 0, 0);
       return false;
     case VK_DELETE:
       if (shift) {  // Shift+Delete cuts
@@ -137,7 +142,7 @@ bool keyDown(HWND hwnd, EditState& state, WPARAM key) {
       }
       return state.text.deleteForward();
     case 'A':
-      if (held(VK_CONTROL)) state.text.selectAll();
+      if (control) state.text.selectAll();
       return false;
     default:
       return false;

@@ -72,6 +72,24 @@ void EditText::moveHome(bool extend) { moveTo(lineStart(), extend); }
 
 void EditText::moveEnd(bool extend) { moveTo(lineEnd(), extend); }
 
+void EditText::moveWordRight(bool extend) {
+  const size_t end = lineEnd();
+  if (caret_ == end) return moveRight(extend);
+  size_t p = caret_;
+  while (p < end && !blankAt(p)) ++p;
+  while (p < end && blankAt(p)) ++p;
+  moveTo(p, extend);
+}
+
+void EditText::moveWordLeft(bool extend) {
+  const size_t start = lineStart();
+  if (caret_ == start) return moveLeft(extend);
+  size_t p = caret_;
+  while (p > start && blankAt(p - 1)) --p;
+  while (p > start && !blankAt(p - 1)) --p;
+  moveTo(p, extend);
+}
+
 void EditText::moveTo(size_t position, bool extend) {
   caret_ = clamp(position);
   if (!extend) anchor_ = caret_;
@@ -83,7 +101,7 @@ std::string EditText::selectedText() const {
 
 std::pair<size_t, size_t> EditText::wordAt(size_t position) const {
   position = clamp(position);
-  auto blank = [this](size_t i) { return text_[i] == ' ' || text_[i] == '\t'; };
+  auto blank = [this](size_t i) { return blankAt(i); };
   auto breaking = [this](size_t i) { return text_[i] == '\r' || text_[i] == '\n'; };
   auto letter = [&](size_t i) { return !blank(i) && !breaking(i); };
   // The character under the position decides; at the end of a line, the
@@ -130,6 +148,10 @@ bool EditText::replaceSelection(std::string_view chars) {
 
 bool EditText::breakAt(size_t position) const {
   return position + 1 < text_.size() && text_[position] == '\r' && text_[position + 1] == '\n';
+}
+
+bool EditText::blankAt(size_t position) const {
+  return text_[position] == ' ' || text_[position] == '\t';
 }
 
 size_t EditText::clamp(size_t position) const {

@@ -59,10 +59,16 @@ class EditText {
   void moveRight(bool extend = false);
   void moveHome(bool extend = false);  // start of the caret's line
   void moveEnd(bool extend = false);   // end of the caret's line
+  // Ctrl+Right: past the word and the blanks after it; Ctrl+Left: to the
+  // start of the word before the caret. At the end (start) of a line, over
+  // its line break.
+  void moveWordRight(bool extend = false);
+  void moveWordLeft(bool extend = false);
   void moveTo(size_t position, bool extend);
 
  private:
   bool breakAt(size_t position) const;  // a "\r\n" starts at position
+  bool blankAt(size_t position) const;
   size_t clamp(size_t position) const;
   bool eraseSelection();
   size_t lineStart() const;

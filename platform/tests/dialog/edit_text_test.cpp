@@ -163,4 +163,19 @@ TEST(EditText, ADoubleClickTakesTheWordAndTheBlanksAfterIt) {
   EXPECT_EQ(empty.wordAt(0), Span(0, 0));
 }
 
+TEST(EditText, CtrlArrowsStepOverWordsAndLineBreaks) {
+  EditText e(true);
+  e.setText("one  two\r\nthree");
+  const size_t right[] = {5, 8, 10, 15, 15}, left[] = {10, 8, 5, 0, 0};
+  for (size_t want : right) {
+    e.moveWordRight();
+    EXPECT_EQ(e.caret(), want);
+  }
+  for (size_t want : left) {
+    e.moveWordLeft(true);
+    EXPECT_EQ(e.caret(), want);
+  }
+  EXPECT_EQ(e.anchor(), 15u);
+}
+
 }  // namespace
