@@ -99,11 +99,13 @@ LRESULT dialogCode(HWND hwnd, LPARAM lParam) {
   return code | DLGC_WANTALLKEYS;
 }
 
-// Up and Down: the nearest position one screen line up or down.
-void moveLine(HWND hwnd, EditState& state, int delta, bool extend) {
+// Up and Down (Page Up and Page Down with `pages`): the nearest position
+// one screen line (one field's height of lines) up or down.
+void moveLine(HWND hwnd, EditState& state, int delta, bool pages, bool extend) {
   const size_t target = withView(hwnd, state, [&](const EditView& view) {
     const size_t line = lineOfPosition(view.lines, state.text.caret());
     const int x = pointOfPosition(view, state, state.text.caret()).x;
+    if (pages) delta *= view.visibleLines;
     const int to =
         std::clamp(static_cast<int>(line) + delta, 0, static_cast<int>(view.lines.size()) - 1);
     return positionOnLine(view, state, static_cast<size_t>(to), x);
@@ -124,7 +126,12 @@ bool keyDown(HWND hwnd, EditState& state, WPARAM key) {
       return false;
     case VK_UP:
     case VK_DOWN:
-      if (state.text.multiline()) moveLine(hwnd, state, key == VK_UP ? -1 : 1, shift);
+    case VK_PRIOR:
+    case VK_NEXT:
+      if (state.text.multiline()) {
+        const bool page = key == VK_PRIOR || key == VK_NEXT;
+        moveLine(hwnd, state, key == VK_UP || key == VK_PRIOR ? -1 : 1, page, shift);
+      }
       return false;
     case VK_HOME:  // with Ctrl: the start of the text
       control ? state.text.moveTo(0, shift) : state.text.moveHome(shift);
