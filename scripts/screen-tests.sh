@@ -109,12 +109,16 @@ else
   xdotool mousemove $((fx + 10)) $((fy + 8)) click 1
   xdotool type --delay 20 "hello there"
   xdotool key ctrl+a ctrl+c
-  copied=$("$screen/x_clipboard" get)
+  for _ in $(seq 20); do # the keys may still be on their way
+    copied=$("$screen/x_clipboard" get)
+    [ "$copied" = "hello there" ] && break
+    sleep 0.1
+  done
   [ "$copied" = "hello there" ] && echo "ok   Ctrl+A, Ctrl+C put the field's text on the X clipboard" ||
     fail "the X clipboard holds '$copied' instead of 'hello there'"
   "$screen/x_clipboard" set "$(printf 'caf\xc3\xa9\n2')" >"$work/clip.log" 2>&1 &
   clip_pid=$!
-  for _ in $(seq 50); do grep -q '^set' "$work/clip.log" && break; sleep 0.1; done
+  await '^set' "$work/clip.log" || true
   xdotool key End ctrl+v Return
   # hello there, then café and the next line: é in Windows-1252, the break as CR LF
   want="okay 68656c6c6f207468657265636166e90d0a32"
