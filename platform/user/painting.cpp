@@ -1,8 +1,9 @@
-// Painting a window: BeginPaint, EndPaint, GetDC, ReleaseDC, and the
-// window's pixels and background brush for the GDI.
+// Painting a window: BeginPaint, EndPaint, GetDC, GetWindowDC, ReleaseDC, and
+// the window's pixels (client and non-client) and background brush for the GDI.
 #include <cstring>
 
 #include "hooks.h"
+#include "menu.h"
 #include "window.h"
 
 namespace zt::platform {
@@ -12,6 +13,19 @@ Surface* windowSurface(HWND hwnd) {
   if (!w) return nullptr;
   markChanged(hwnd);  // the GDI draws through this
   return &w->surface;
+}
+
+Surface* windowNonClientSurface(HWND hwnd) {
+  Window* w = findWindow(hwnd);
+  if (!w) return nullptr;
+  // Without a non-client area (a borderless popup) the window's pixels are its client's.
+  RECT inset = nonClientInsets(*w);
+  if (inset.left == 0 && inset.top == 0) return windowSurface(hwnd);
+  int width = w->rect.right - w->rect.left;
+  if (w->strip.width != width || w->strip.height != inset.top)
+    w->strip.resize(width, inset.top, GetSysColor(COLOR_MENU));
+  markChanged(hwnd);
+  return &w->strip;
 }
 
 HBRUSH windowClassBrush(HWND hwnd) {
@@ -55,6 +69,12 @@ HDC GetDC(HWND hwnd) {
   // There is no screen to draw on while headless, so no DC for NULL.
   if (!findWindow(hwnd)) return nullptr;
   return createWindowDC(hwnd);
+}
+
+HDC GetWindowDC(HWND hwnd) {
+  if (!findWindow(hwnd)) return nullptr;
+  ensureMenuBarPainted(hwnd);
+  return createNonClientDC(hwnd);
 }
 
 int ReleaseDC(HWND hwnd, HDC dc) {

@@ -57,7 +57,9 @@ struct Window {
                                            // when first shown, not when created (as Wine)
   bool onScreen = false;                   // the driver has a window for it (top-level, once shown)
   bool changed = false;                    // pixels changed since they were last presented
-  Surface strip;                           // the non-client strip's pixels (the menu bar)
+  Surface strip;                           // the top of the non-client area in window
+                                           // coordinates (frame, caption, menu bar rows): what
+                                           // GetWindowDC draws on; the bar's rows are presented
   Surface presented;                       // the content as last presented
   std::unique_ptr<DialogSlot> dialogData;  // the dialog manager's, see DialogSlot
 
