@@ -4,20 +4,18 @@
 
 DWORD GetSysColor(int index) {
   switch (index) {
-    case COLOR_MENU:
     case COLOR_BTNFACE:
       return RGB(240, 240, 240);
     case COLOR_MENUTEXT:
     case COLOR_WINDOWTEXT:
       return RGB(0, 0, 0);
     case COLOR_HIGHLIGHT:
-      return RGB(0, 120, 215);
-    case COLOR_HIGHLIGHTTEXT:
-      return RGB(255, 255, 255);
+      return RGB(48, 150, 250);
     case COLOR_GRAYTEXT:
-      return RGB(109, 109, 109);
     case COLOR_BTNSHADOW:
-      return RGB(160, 160, 160);
+      return RGB(166, 166, 166);
+    case COLOR_MENU:
+    case COLOR_HIGHLIGHTTEXT:
     case COLOR_BTNHIGHLIGHT:
     case COLOR_WINDOW:
     default:

@@ -11,9 +11,10 @@ const MenuWindow* current = nullptr;
 std::vector<Step> pending;
 size_t nextStep = 0;
 bool inMenuLoop = false;
-int idleAfterSteps = 0;
-// Idle passes after the last step before the menu counts as stuck.
-constexpr int kStuckIdles = 200;
+int ticksAfterSteps = 0;
+int closingTick = 0;
+// Ticks after the last step before the menu counts as stuck (3 s).
+constexpr int kStuckTicks = 150;
 constexpr UINT_PTR kPaceTimer = 7;
 constexpr UINT kPaceMs = 20;
 
@@ -71,16 +72,17 @@ LRESULT CALLBACK ownerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_ENTERMENULOOP) inMenuLoop = true;
   if (msg == WM_EXITMENULOOP) inMenuLoop = false;
   if (msg == WM_TIMER) {
-    if (inMenuLoop) ++ticksInMenu();
-    return 0;
-  }
-  if (msg == WM_ENTERIDLE && wParam == MSGF_MENU) {
-    if (nextStep < pending.size()) {
-      pending[nextStep++]();
-    } else if (++idleAfterSteps == kStuckIdles) {
+    if (!inMenuLoop) return 0;
+    ++ticksInMenu();
+    bool stuck = nextStep == pending.size() && ++ticksAfterSteps == kStuckTicks;
+    if (stuck || ticksInMenu() == closingTick) {
       tapKey(VK_ESCAPE);
       tapKey(VK_ESCAPE);
     }
+    return 0;
+  }
+  if (msg == WM_ENTERIDLE && wParam == MSGF_MENU) {
+    if (nextStep < pending.size()) pending[nextStep++]();
     return 0;
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -164,7 +166,7 @@ bool runMenuSteps(const MenuWindow& w, std::vector<Step> steps) {
   current = &w;
   pending = std::move(steps);
   nextStep = 0;
-  idleAfterSteps = 0;
+  ticksAfterSteps = 0;
   // A steady tick keeps the menu loop waking up, so that it goes idle again.
   SetTimer(w.hwnd, kPaceTimer, kPaceMs, nullptr);
   if (!pending.empty()) pending[nextStep++]();
@@ -176,8 +178,11 @@ bool runMenuSteps(const MenuWindow& w, std::vector<Step> steps) {
   KillTimer(w.hwnd, kPaceTimer);
   pump(10);
   pending.clear();
-  return ended && idleAfterSteps < kStuckIdles;
+  closingTick = 0;
+  return ended && ticksAfterSteps < kStuckTicks;
 }
+
+void closeMenuAtTick(int tick) { closingTick = tick; }
 
 void pointerTo(POINT screen) { sendMouse(0, screen); }
 void pointerPress(POINT screen) { sendMouse(MOUSEEVENTF_LEFTDOWN, screen); }

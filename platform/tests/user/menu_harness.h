@@ -35,6 +35,9 @@ using Step = std::function<void()>;
 // menu is then closed with Escape keys).
 bool runMenuSteps(const MenuWindow& w, std::vector<Step> steps);
 
+// Closes the menu (Escape, Escape) at the given WM_TIMER tick of the next run.
+void closeMenuAtTick(int tick);
+
 // Injected input at screen points and keys.
 void pointerTo(POINT screen);
 void pointerPress(POINT screen);

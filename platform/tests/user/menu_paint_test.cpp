@@ -19,11 +19,29 @@ std::string rgb(COLORREF c) {
 }
 
 // The check-mark column of an item: the first pixels of its row.
-RECT checkColumn(RECT item) { return RECT{item.left + 1, item.top + 1, item.left + 18, item.bottom - 1}; }
+RECT checkColumn(RECT item) {
+  return RECT{item.left + 1, item.top + 1, item.left + 1 + GetSystemMetrics(SM_CXMENUCHECK),
+              item.bottom - 1};
+}
+
+// Whether some pixel of a screen rectangle is neither the menu's background
+// nor its normal text: greyed text (Win32 may emboss it in two greys).
+bool showsOtherText(const MenuWindow& w, RECT screen) {
+  for (LONG y = screen.top; y < screen.bottom; ++y) {
+    for (LONG x = screen.left; x < screen.right; ++x) {
+      COLORREF c = shownColour(w, POINT{x, y});
+      if (c != GetSysColor(COLOR_MENU) && c != GetSysColor(COLOR_MENUTEXT) &&
+          c != GetSysColor(COLOR_HIGHLIGHT))
+        return true;
+    }
+  }
+  return false;
+}
 
 struct Seen {
   bool checkShown = false;
-  bool greyText = false;
+  bool greyText = false;       // the greyed line shows text, none in the normal colour
+  bool greyAsPlain = false;
   bool plainText = false;
   COLORREF highlighted = CLR_INVALID;
 };
@@ -43,8 +61,10 @@ Seen lookAtRunMenu(const MenuWindow& w) {
                                                                   GetSysColor(COLOR_MENUTEXT));
                                     seen.plainText =
                                         showsColour(w, logging, GetSysColor(COLOR_MENUTEXT));
-                                    seen.greyText = showsColour(w, itemRect(w, w.run, kGrey),
-                                                                GetSysColor(COLOR_GRAYTEXT));
+                                    RECT grey = itemRect(w, w.run, kGrey);
+                                    seen.greyText = showsOtherText(w, grey);
+                                    seen.greyAsPlain =
+                                        showsColour(w, grey, GetSysColor(COLOR_MENUTEXT));
                                     RECT animate = itemRect(w, w.run, kAnimate);
                                     seen.highlighted = shownColour(
                                         w, POINT{animate.right - 3, (animate.top + animate.bottom) / 2});
@@ -71,7 +91,8 @@ TEST(MenuPainting, GreyedAndHighlightedItemsTakeTheirColours) {
   MenuWindow w;
   Seen seen = lookAtRunMenu(w);
   EXPECT_TRUE(seen.plainText) << "no " << rgb(GetSysColor(COLOR_MENUTEXT)) << " text in Logging";
-  EXPECT_TRUE(seen.greyText) << "no " << rgb(GetSysColor(COLOR_GRAYTEXT)) << " text in the grey line";
+  EXPECT_TRUE(seen.greyText) << "no greyed text in the grey line";
+  EXPECT_FALSE(seen.greyAsPlain) << "the grey line has text in the normal colour";
   EXPECT_EQ(seen.highlighted, GetSysColor(COLOR_HIGHLIGHT))
       << "highlighted Animate: expected " << rgb(GetSysColor(COLOR_HIGHLIGHT)) << ", actual "
       << rgb(seen.highlighted);
