@@ -40,7 +40,7 @@ bool showsOtherText(const MenuWindow& w, RECT screen) {
 
 struct Seen {
   bool checkShown = false;
-  bool greyText = false;       // the greyed line shows text, none in the normal colour
+  bool greyText = false;  // the greyed line shows text, none in the normal colour
   bool greyAsPlain = false;
   bool plainText = false;
   COLORREF highlighted = CLR_INVALID;
@@ -49,29 +49,27 @@ struct Seen {
 // Opens Run with Alt+R (Animate highlighted) and looks at the popup.
 Seen lookAtRunMenu(const MenuWindow& w) {
   Seen seen;
-  bool done = runMenuSteps(w, {
-                                  [] {
-                                    holdKey(VK_MENU, true);
-                                    tapKey('R');
-                                    holdKey(VK_MENU, false);
-                                  },
-                                  [&] {
-                                    RECT logging = itemRect(w, w.run, kLogging);
-                                    seen.checkShown = showsColour(w, checkColumn(logging),
-                                                                  GetSysColor(COLOR_MENUTEXT));
-                                    seen.plainText =
-                                        showsColour(w, logging, GetSysColor(COLOR_MENUTEXT));
-                                    RECT grey = itemRect(w, w.run, kGrey);
-                                    seen.greyText = showsOtherText(w, grey);
-                                    seen.greyAsPlain =
-                                        showsColour(w, grey, GetSysColor(COLOR_MENUTEXT));
-                                    RECT animate = itemRect(w, w.run, kAnimate);
-                                    seen.highlighted = shownColour(
-                                        w, POINT{animate.right - 3, (animate.top + animate.bottom) / 2});
-                                    tapKey(VK_ESCAPE);
-                                  },
-                                  [] { tapKey(VK_ESCAPE); },
-                              });
+  bool done = runMenuSteps(
+      w, {
+             [] {
+               holdKey(VK_MENU, true);
+               tapKey('R');
+               holdKey(VK_MENU, false);
+             },
+             [&] {
+               RECT logging = itemRect(w, w.run, kLogging);
+               seen.checkShown = showsColour(w, checkColumn(logging), GetSysColor(COLOR_MENUTEXT));
+               seen.plainText = showsColour(w, logging, GetSysColor(COLOR_MENUTEXT));
+               RECT grey = itemRect(w, w.run, kGrey);
+               seen.greyText = showsOtherText(w, grey);
+               seen.greyAsPlain = showsColour(w, grey, GetSysColor(COLOR_MENUTEXT));
+               RECT animate = itemRect(w, w.run, kAnimate);
+               seen.highlighted =
+                   shownColour(w, POINT{animate.right - 3, (animate.top + animate.bottom) / 2});
+               tapKey(VK_ESCAPE);
+             },
+             [] { tapKey(VK_ESCAPE); },
+         });
   EXPECT_TRUE(done);
   return seen;
 }
@@ -81,8 +79,8 @@ Seen lookAtRunMenu(const MenuWindow& w) {
 TEST(MenuPainting, ACheckMarkIsPaintedAndGoneAfterUnchecking) {
   MenuWindow w;
   CheckMenuItem(w.run, 4, MF_BYCOMMAND | MF_CHECKED);
-  EXPECT_TRUE(lookAtRunMenu(w).checkShown) << "checked: no " << rgb(GetSysColor(COLOR_MENUTEXT))
-                                           << " pixel in Logging's check column";
+  EXPECT_TRUE(lookAtRunMenu(w).checkShown)
+      << "checked: no " << rgb(GetSysColor(COLOR_MENUTEXT)) << " pixel in Logging's check column";
   CheckMenuItem(w.run, 4, MF_BYCOMMAND | MF_UNCHECKED);
   EXPECT_FALSE(lookAtRunMenu(w).checkShown) << "unchecked: a check mark is still painted";
 }

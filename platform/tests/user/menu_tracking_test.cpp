@@ -170,6 +170,16 @@ TEST(MenuTracking, AClickOutsideCloses) {
                                   },
                               }));
   expectMessages(join({kMouseOpen, kClose}));
+  // And it opens again at the next click.
+  ASSERT_TRUE(runMenuSteps(w, {
+                                  [&] { pointerPress(run); },
+                                  [&] { pointerRelease(run); },
+                                  [&] {
+                                    pointerPress(outside);
+                                    pointerRelease(outside);
+                                  },
+                              }));
+  expectMessages(join({kMouseOpen, kClose}));
 }
 
 TEST(MenuTracking, TimerTicksArriveWhileTheMenuIsOpen) {
