@@ -4,8 +4,8 @@
 // along the bar, reopening the popup if one was open; Enter or Space
 // chooses the highlighted item (or opens a bar item's popup); Escape closes
 // the popup, or the menu when only the bar is highlighted; Alt or F10 ends
-// the menu; a letter chooses the item it is the mnemonic of. Other keys go
-// through TranslateMessage, which gives the characters above.
+// the menu (a new press of it, not one held since before); a letter chooses the item it is the
+// mnemonic of. Other keys go through TranslateMessage, which gives the characters above.
 #include <cctype>
 
 #include "menu_tracking.h"
@@ -53,7 +53,8 @@ void keyDown(Tracking& t, const MSG& msg) {
   switch (msg.wParam) {
     case VK_MENU:
     case VK_F10:
-      t.ended = true;
+      // A new press ends the menu; a key held since before does not.
+      if (!(HIWORD(msg.lParam) & KF_REPEAT)) t.ended = true;
       break;
     case VK_HOME:
       selectItem(t, menu, nextItem(menu, -1, 1));
