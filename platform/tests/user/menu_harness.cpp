@@ -32,39 +32,24 @@ std::string hex(unsigned value) {
 }
 
 void record(UINT msg, WPARAM wParam, LPARAM lParam) {
+  std::string w = std::to_string(wParam), menu = handleName(static_cast<LPARAM>(wParam));
   std::string line;
-  switch (msg) {
-    case WM_ENTERMENULOOP:
-      line = "WM_ENTERMENULOOP " + std::to_string(wParam);
-      break;
-    case WM_EXITMENULOOP:
-      line = "WM_EXITMENULOOP " + std::to_string(wParam);
-      break;
-    case WM_INITMENU:
-      line = "WM_INITMENU " + handleName(static_cast<LPARAM>(wParam));
-      break;
-    case WM_INITMENUPOPUP:
-      line = "WM_INITMENUPOPUP " + handleName(static_cast<LPARAM>(wParam)) + " " +
-             std::to_string(LOWORD(lParam)) + " " + std::to_string(HIWORD(lParam));
-      break;
-    case WM_UNINITMENUPOPUP:
-      line = "WM_UNINITMENUPOPUP " + handleName(static_cast<LPARAM>(wParam));
-      break;
-    case WM_MENUSELECT:
-      line = "WM_MENUSELECT " + std::to_string(LOWORD(wParam)) + " " + hex(HIWORD(wParam)) + " " +
-             handleName(lParam);
-      break;
-    case WM_COMMAND:
-      line = "WM_COMMAND " + std::to_string(wParam);
-      break;
-    case WM_SYSCOMMAND:
-      line = "WM_SYSCOMMAND " + hex(static_cast<unsigned>(wParam & 0xFFF0));
-      if ((wParam & 0xFFF0) == SC_KEYMENU) line += " " + std::to_string(lParam);
-      break;
-    default:
-      return;
+  if (msg == WM_ENTERMENULOOP) line = "WM_ENTERMENULOOP " + w;
+  if (msg == WM_EXITMENULOOP) line = "WM_EXITMENULOOP " + w;
+  if (msg == WM_INITMENU) line = "WM_INITMENU " + menu;
+  if (msg == WM_UNINITMENUPOPUP) line = "WM_UNINITMENUPOPUP " + menu;
+  if (msg == WM_COMMAND) line = "WM_COMMAND " + w;
+  if (msg == WM_INITMENUPOPUP)
+    line = "WM_INITMENUPOPUP " + menu + " " + std::to_string(LOWORD(lParam)) + " " +
+           std::to_string(HIWORD(lParam));
+  if (msg == WM_MENUSELECT)
+    line = "WM_MENUSELECT " + std::to_string(LOWORD(wParam)) + " " + hex(HIWORD(wParam)) + " " +
+           handleName(lParam);
+  if (msg == WM_SYSCOMMAND) {
+    line = "WM_SYSCOMMAND " + hex(static_cast<unsigned>(wParam & 0xFFF0));
+    if ((wParam & 0xFFF0) == SC_KEYMENU) line += " " + std::to_string(lParam);
   }
-  menuMessages().push_back(line);
+  if (!line.empty()) menuMessages().push_back(line);
 }
 
 LRESULT CALLBACK ownerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -184,11 +169,27 @@ bool runMenuSteps(const MenuWindow& w, std::vector<Step> steps) {
 
 void closeMenuAtTick(int tick) { closingTick = tick; }
 
-void pointerTo(POINT screen) { sendMouse(0, screen); }
-void pointerPress(POINT screen) { sendMouse(MOUSEEVENTF_LEFTDOWN, screen); }
-void pointerRelease(POINT screen) { sendMouse(MOUSEEVENTF_LEFTUP, screen); }
+Step pressAt(POINT p) {
+  return [p] { sendMouse(MOUSEEVENTF_LEFTDOWN, p); };
+}
 
-void holdKey(BYTE vk, bool down) {
+Step releaseAt(POINT p) {
+  return [p] { sendMouse(MOUSEEVENTF_LEFTUP, p); };
+}
+
+Step clickAt(POINT p) {
+  return [p] { sendMouse(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP, p); };
+}
+
+Step moveToItem(const MenuWindow& w, HMENU menu, UINT position) {
+  return [&w, menu, position] { sendMouse(0, itemCentre(w, menu, position)); };
+}
+
+Step clickItem(const MenuWindow& w, HMENU menu, UINT position) {
+  return [&w, menu, position] { clickAt(itemCentre(w, menu, position))(); };
+}
+
+static void holdKey(BYTE vk, bool down) {
   keybd_event(vk, static_cast<BYTE>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)),
               down ? 0 : KEYEVENTF_KEYUP, 0);
 }
@@ -196,6 +197,18 @@ void holdKey(BYTE vk, bool down) {
 void tapKey(BYTE vk) {
   holdKey(vk, true);
   holdKey(vk, false);
+}
+
+Step tap(BYTE vk) {
+  return [vk] { tapKey(vk); };
+}
+
+Step altWith(BYTE vk) {
+  return [vk] {
+    holdKey(VK_MENU, true);
+    tapKey(vk);
+    holdKey(VK_MENU, false);
+  };
 }
 
 RECT itemRect(const MenuWindow& w, HMENU menu, UINT position) {

@@ -38,12 +38,15 @@ bool runMenuSteps(const MenuWindow& w, std::vector<Step> steps);
 // Closes the menu (Escape, Escape) at the given WM_TIMER tick of the next run.
 void closeMenuAtTick(int tick);
 
-// Injected input at screen points and keys.
-void pointerTo(POINT screen);
-void pointerPress(POINT screen);
-void pointerRelease(POINT screen);
+// Steps of injected input. Item positions are taken when the step runs.
+Step pressAt(POINT screen);
+Step releaseAt(POINT screen);
+Step clickAt(POINT screen);
+Step moveToItem(const MenuWindow& w, HMENU menu, UINT position);
+Step clickItem(const MenuWindow& w, HMENU menu, UINT position);
+Step tap(BYTE vk);
+Step altWith(BYTE vk);  // Alt held around a key, released last
 void tapKey(BYTE vk);
-void holdKey(BYTE vk, bool down);
 
 // Where an item of a menu is on the screen now (GetMenuItemRect), and its centre.
 RECT itemRect(const MenuWindow& w, HMENU menu, UINT position);

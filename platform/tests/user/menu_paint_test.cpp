@@ -49,27 +49,18 @@ struct Seen {
 // Opens Run with Alt+R (Animate highlighted) and looks at the popup.
 Seen lookAtRunMenu(const MenuWindow& w) {
   Seen seen;
-  bool done = runMenuSteps(
-      w, {
-             [] {
-               holdKey(VK_MENU, true);
-               tapKey('R');
-               holdKey(VK_MENU, false);
-             },
-             [&] {
-               RECT logging = itemRect(w, w.run, kLogging);
-               seen.checkShown = showsColour(w, checkColumn(logging), GetSysColor(COLOR_MENUTEXT));
-               seen.plainText = showsColour(w, logging, GetSysColor(COLOR_MENUTEXT));
-               RECT grey = itemRect(w, w.run, kGrey);
-               seen.greyText = showsOtherText(w, grey);
-               seen.greyAsPlain = showsColour(w, grey, GetSysColor(COLOR_MENUTEXT));
-               RECT animate = itemRect(w, w.run, kAnimate);
-               seen.highlighted =
-                   shownColour(w, POINT{animate.right - 3, (animate.top + animate.bottom) / 2});
-               tapKey(VK_ESCAPE);
-             },
-             [] { tapKey(VK_ESCAPE); },
-         });
+  COLORREF text = GetSysColor(COLOR_MENUTEXT);
+  auto look = [&] {
+    RECT logging = itemRect(w, w.run, kLogging), grey = itemRect(w, w.run, kGrey);
+    RECT animate = itemRect(w, w.run, kAnimate);
+    seen.checkShown = showsColour(w, checkColumn(logging), text);
+    seen.plainText = showsColour(w, logging, text);
+    seen.greyText = showsOtherText(w, grey);
+    seen.greyAsPlain = showsColour(w, grey, text);
+    seen.highlighted = shownColour(w, POINT{animate.right - 3, (animate.top + animate.bottom) / 2});
+    tapKey(VK_ESCAPE);
+  };
+  bool done = runMenuSteps(w, {altWith('R'), look, tap(VK_ESCAPE)});
   EXPECT_TRUE(done);
   return seen;
 }
@@ -116,14 +107,7 @@ TEST(MenuPainting, EnableMenuItemGreysAnItemSoThatItIsNotChosen) {
   MenuWindow w;
   EXPECT_EQ(EnableMenuItem(w.run, 8, MF_BYCOMMAND | MF_GRAYED), UINT(MF_ENABLED));
   EXPECT_EQ(GetMenuState(w.run, 8, MF_BYCOMMAND) & MF_GRAYED, UINT(MF_GRAYED));
-  ASSERT_TRUE(runMenuSteps(w, {
-                                  [] {
-                                    holdKey(VK_MENU, true);
-                                    tapKey('R');
-                                    holdKey(VK_MENU, false);
-                                  },
-                                  [] { tapKey('Q'); },  // the greyed Quit's mnemonic
-                              }));
+  ASSERT_TRUE(runMenuSteps(w, {altWith('R'), tap('Q')}));  // the greyed Quit's mnemonic
   for (const std::string& line : menuMessages()) EXPECT_NE(line, "WM_COMMAND 8");
   EXPECT_EQ(EnableMenuItem(w.run, 8, MF_BYCOMMAND | MF_ENABLED), UINT(MF_GRAYED));
   EXPECT_EQ(EnableMenuItem(w.run, 77, MF_BYCOMMAND | MF_ENABLED), UINT(-1));
