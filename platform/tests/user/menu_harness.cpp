@@ -169,24 +169,12 @@ bool runMenuSteps(const MenuWindow& w, std::vector<Step> steps) {
 
 void closeMenuAtTick(int tick) { closingTick = tick; }
 
-Step pressAt(POINT p) {
-  return [p] { sendMouse(MOUSEEVENTF_LEFTDOWN, p); };
+Step mouseAt(POINT p, DWORD buttons) {
+  return [p, buttons] { sendMouse(buttons, p); };
 }
 
-Step releaseAt(POINT p) {
-  return [p] { sendMouse(MOUSEEVENTF_LEFTUP, p); };
-}
-
-Step clickAt(POINT p) {
-  return [p] { sendMouse(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP, p); };
-}
-
-Step moveToItem(const MenuWindow& w, HMENU menu, UINT position) {
-  return [&w, menu, position] { sendMouse(0, itemCentre(w, menu, position)); };
-}
-
-Step clickItem(const MenuWindow& w, HMENU menu, UINT position) {
-  return [&w, menu, position] { clickAt(itemCentre(w, menu, position))(); };
+Step mouseAtItem(const MenuWindow& w, HMENU menu, UINT position, DWORD buttons) {
+  return [&w, menu, position, buttons] { sendMouse(buttons, itemCentre(w, menu, position)); };
 }
 
 static void holdKey(BYTE vk, bool down) {
@@ -228,19 +216,15 @@ HWND openPopup() {
 }
 
 COLORREF shownColour(const MenuWindow& w, POINT screen) {
-  HWND popup = openPopup();
+  HWND popup = openPopup(), shown = w.hwnd;
   RECT box{};
   if (popup && GetWindowRect(popup, &box) && screen.x >= box.left && screen.x < box.right &&
-      screen.y >= box.top && screen.y < box.bottom) {
-    HDC dc = GetWindowDC(popup);
-    COLORREF c = GetPixel(dc, screen.x - box.left, screen.y - box.top);
-    ReleaseDC(popup, dc);
-    return c;
-  }
-  GetWindowRect(w.hwnd, &box);
-  HDC dc = GetWindowDC(w.hwnd);
+      screen.y >= box.top && screen.y < box.bottom)
+    shown = popup;
+  GetWindowRect(shown, &box);
+  HDC dc = GetWindowDC(shown);
   COLORREF c = GetPixel(dc, screen.x - box.left, screen.y - box.top);
-  ReleaseDC(w.hwnd, dc);
+  ReleaseDC(shown, dc);
   return c;
 }
 

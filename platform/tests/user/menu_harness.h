@@ -38,12 +38,11 @@ bool runMenuSteps(const MenuWindow& w, std::vector<Step> steps);
 // Closes the menu (Escape, Escape) at the given WM_TIMER tick of the next run.
 void closeMenuAtTick(int tick);
 
-// Steps of injected input. Item positions are taken when the step runs.
-Step pressAt(POINT screen);
-Step releaseAt(POINT screen);
-Step clickAt(POINT screen);
-Step moveToItem(const MenuWindow& w, HMENU menu, UINT position);
-Step clickItem(const MenuWindow& w, HMENU menu, UINT position);
+// Steps of injected input: the pointer to a screen point or an item's centre
+// (taken when the step runs), with MOUSEEVENTF_* buttons (0: a move); keys.
+constexpr DWORD kClick = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP;
+Step mouseAt(POINT screen, DWORD buttons);
+Step mouseAtItem(const MenuWindow& w, HMENU menu, UINT position, DWORD buttons);
 Step tap(BYTE vk);
 Step altWith(BYTE vk);  // Alt held around a key, released last
 void tapKey(BYTE vk);

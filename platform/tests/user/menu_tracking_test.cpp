@@ -45,13 +45,14 @@ struct Scenario {
   Lines expected;
 };
 
-POINT runItem(const MenuWindow& w) { return itemCentre(w, w.bar, 0); }
+Step pressRun(const MenuWindow& w) { return mouseAtItem(w, w.bar, 0, MOUSEEVENTF_LEFTDOWN); }
+Step releaseRun(const MenuWindow& w) { return mouseAtItem(w, w.bar, 0, MOUSEEVENTF_LEFTUP); }
 
 const Scenario kScenarios[] = {
     {"a click on Run, then on Logging",
      [](const MenuWindow& w) -> std::vector<Step> {
-       return {pressAt(runItem(w)), releaseAt(runItem(w)), moveToItem(w, w.run, kLogging),
-               clickItem(w, w.run, kLogging)};
+       return {pressRun(w), releaseRun(w), mouseAtItem(w, w.run, kLogging, 0),
+               mouseAtItem(w, w.run, kLogging, kClick)};
      },
      join({kMouseOpen, {"WM_MENUSELECT 4 0x80 run"}, kClose, {"WM_COMMAND 4"}})},
     {"Alt, Down, Enter",
@@ -88,10 +89,10 @@ const Scenario kScenarios[] = {
     // neither gives a command; "m" is no mnemonic.
     {"clicks on a separator and a greyed line",
      [](const MenuWindow& w) -> std::vector<Step> {
-       return {pressAt(runItem(w)),
-               releaseAt(runItem(w)),
-               clickItem(w, w.run, kSeparator),
-               clickItem(w, w.run, kGrey),
+       return {pressRun(w),
+               releaseRun(w),
+               mouseAtItem(w, w.run, kSeparator, kClick),
+               mouseAtItem(w, w.run, kGrey, kClick),
                tap('M'),
                tap(VK_ESCAPE),
                tap(VK_ESCAPE)};
@@ -101,8 +102,7 @@ const Scenario kScenarios[] = {
      [](const MenuWindow& w) -> std::vector<Step> {
        RECT box{};
        GetWindowRect(w.hwnd, &box);
-       return {pressAt(runItem(w)), releaseAt(runItem(w)),
-               clickAt({box.right + 40, box.top + 200})};
+       return {pressRun(w), releaseRun(w), mouseAt({box.right + 40, box.top + 200}, kClick)};
      },
      join({kMouseOpen, kClose})},
 };
@@ -122,7 +122,7 @@ TEST(MenuTracking, TimerTicksArriveWhileTheMenuIsOpen) {
   MenuWindow w;
   // The menu stays open until the window procedure has heard five ticks.
   closeMenuAtTick(5);
-  ASSERT_TRUE(runMenuSteps(w, {pressAt(runItem(w)), releaseAt(runItem(w))}));
+  ASSERT_TRUE(runMenuSteps(w, {pressRun(w), releaseRun(w)}));
   EXPECT_EQ(ticksInMenu(), 5);
   expectMessages(join({kMouseOpen, kClose}));
 }
