@@ -12,6 +12,14 @@
 namespace zt::platform {
 namespace {
 
+// One menu loop at a time: a request for another while one runs is refused.
+bool tracking = false;
+
+struct Running {
+  Running() { tracking = true; }
+  ~Running() { tracking = false; }
+};
+
 bool isPointerMessage(UINT m) {
   return (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) ||
          (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
@@ -143,7 +151,8 @@ int nextItem(HMENU handle, int position, int step) {
 
 void trackMenuBar(HWND owner, const POINT* press, int key) {
   Window* w = findWindow(owner);
-  if (!w || !w->hasMenuBar() || !findMenu(w->menu)) return;
+  if (tracking || !w || !w->hasMenuBar() || !findMenu(w->menu)) return;
+  Running running;
   Tracking t;
   t.owner = owner;
   t.bar = w->menu;
@@ -177,7 +186,8 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND hwn
                     const RECT* rect) {
   (void)reserved;
   (void)rect;
-  if (!findMenu(menu) || !IsWindow(hwnd) || popupWindow()) return FALSE;
+  if (tracking || !findMenu(menu) || !IsWindow(hwnd)) return FALSE;
+  Running running;
   Tracking t;
   t.owner = hwnd;
   t.flags = flags;

@@ -164,6 +164,7 @@ bool runMenuSteps(const MenuWindow& w, std::vector<Step> steps) {
   pump(10);
   pending.clear();
   closingTick = 0;
+  current = nullptr;
   return ended && ticksAfterSteps < kStuckTicks;
 }
 
