@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Drives the shape editor as a user would: real X mouse clicks and keystrokes
 # (xdotool) into its windows, then checks the drawing file it saved and the
-# pixels it shows on the X screen. The Windows build runs under Wine, the
+# pixels it shows on the X screen; then the Run menu, opened by a click on
+# "Run" and by Alt+R, switches Logging on and off (the text window fills with
+# drawing requests only meanwhile), and Run > Quit ends the program. The Windows build runs under Wine, the
 # native one on the layer's screen driver (ZT738_VIDEO=sdl).
 #
 #   editor_e2e.sh PATH/TO/zt738_editor.exe | PATH/TO/zt738_editor
