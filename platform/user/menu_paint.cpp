@@ -66,10 +66,6 @@ void paintMenuBar(HWND hwnd) {
   Window* w = findWindow(hwnd);
   if (!w || !w->hasMenuBar()) return;
   RECT inset = nonClientInsets(*w);
-  RECT outer = w->rect;
-  int width = outer.right - outer.left;
-  if (w->strip.width != width || w->strip.height != inset.top)
-    w->strip.resize(width, inset.top, GetSysColor(COLOR_MENU));
   SIZE client = clientSize(*w);
   POINT at{inset.left, inset.top - GetSystemMetrics(SM_CYMENU)};
   MenuLayout layout = barLayout(w->menu, client.cx);
@@ -100,9 +96,8 @@ void paintMenuBar(HWND hwnd) {
 void ensureMenuBarPainted(HWND hwnd) {
   Window* w = findWindow(hwnd);
   if (!w || !w->hasMenuBar()) return;
-  RECT inset = nonClientInsets(*w);
-  if (w->strip.width != w->rect.right - w->rect.left || w->strip.height != inset.top)
-    paintMenuBar(hwnd);
+  SIZE size = nonClientTopSize(*w);
+  if (w->strip.width != size.cx || w->strip.height != size.cy) paintMenuBar(hwnd);
 }
 
 void paintPopup(HDC dc, HMENU popup) {

@@ -113,8 +113,7 @@ void openBarPopup(Tracking& t, int position, bool selectFirst) {
   if ((popup = findMenu(handle)) == nullptr) return;
   popup->selected = -1;
   t.popup = handle;
-  RECT bar_ = barOnScreen(t.owner);
-  showPopupWindow(t.owner, handle, POINT{r.left, bar_.bottom});
+  showPopupWindow(t.owner, handle, POINT{r.left, barOnScreen(t.owner).bottom});
   if (selectFirst) selectItem(t, handle, nextItem(handle, -1, 1));
 }
 

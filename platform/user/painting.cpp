@@ -15,15 +15,19 @@ Surface* windowSurface(HWND hwnd) {
   return &w->surface;
 }
 
+SIZE nonClientTopSize(const Window& w) {
+  return SIZE{w.rect.right - w.rect.left, nonClientInsets(w).top};
+}
+
 Surface* windowNonClientSurface(HWND hwnd) {
   Window* w = findWindow(hwnd);
   if (!w) return nullptr;
   // Without a non-client area (a borderless popup) the window's pixels are its client's.
   RECT inset = nonClientInsets(*w);
   if (inset.left == 0 && inset.top == 0) return windowSurface(hwnd);
-  int width = w->rect.right - w->rect.left;
-  if (w->strip.width != width || w->strip.height != inset.top)
-    w->strip.resize(width, inset.top, GetSysColor(COLOR_MENU));
+  SIZE size = nonClientTopSize(*w);
+  if (w->strip.width != size.cx || w->strip.height != size.cy)
+    w->strip.resize(size.cx, size.cy, GetSysColor(COLOR_MENU));
   markChanged(hwnd);
   return &w->strip;
 }

@@ -95,6 +95,8 @@ POINT clientOriginOnScreen(const Window& w);
 // Moves or resizes a window (rect as Window::rect); resizes its surface and
 // sends WM_SIZE / WM_MOVE when the client area's size / position changed.
 void setWindowRect(HWND hwnd, const RECT& rect);
+// The size of Window::strip: the window's width, the top inset's height.
+SIZE nonClientTopSize(const Window& w);
 // Recomputes the client area after a style or menu change: WM_MOVE if its
 // origin moved, then WM_SIZE if its size changed.
 void clientAreaChanged(HWND hwnd, POINT originBefore, SIZE sizeBefore);
