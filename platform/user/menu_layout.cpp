@@ -110,11 +110,12 @@ RECT barOnScreen(HWND hwnd) {
 }
 
 // An item's layout and the screen point its rectangles are relative to;
-// false when the menu is neither hwnd's bar nor the open popup.
+// false when the menu is neither hwnd's bar nor the open popup (whose window
+// is found when hwnd is NULL).
 static bool placed(HWND hwnd, HMENU menu, MenuLayout& layout, POINT& origin) {
   Window* w = findWindow(hwnd);
-  if (!w || !findMenu(menu)) return false;
-  if (w->hasMenuBar() && menu == w->menu) {
+  if (!findMenu(menu) || (hwnd && !w)) return false;
+  if (w && w->hasMenuBar() && menu == w->menu) {
     RECT bar = barOnScreen(hwnd);
     layout = barLayout(menu, bar.right - bar.left);
     origin = POINT{bar.left, bar.top};

@@ -202,7 +202,8 @@ Step altWith(BYTE vk) {
 
 RECT itemRect(const MenuWindow& w, HMENU menu, UINT position) {
   RECT r{};
-  GetMenuItemRect(w.hwnd, menu, position, &r);
+  // A popup's window is found by Win32 itself (hwnd NULL).
+  GetMenuItemRect(menu == w.bar ? w.hwnd : nullptr, menu, position, &r);
   return r;
 }
 

@@ -126,3 +126,16 @@ TEST(MenuTracking, TimerTicksArriveWhileTheMenuIsOpen) {
   EXPECT_EQ(ticksInMenu(), 5);
   expectMessages(join({kMouseOpen, kClose}));
 }
+
+TEST(MenuTracking, TrackPopupMenuReturnsTheChosenCommand) {
+  MenuWindow w;
+  BOOL chosen = -1;
+  ASSERT_TRUE(runMenuSteps(
+      w, {[&] { chosen = TrackPopupMenu(w.run, TPM_RETURNCMD, 300, 300, 0, w.hwnd, nullptr); },
+          mouseAtItem(w, w.run, kLogging, 0), mouseAtItem(w, w.run, kLogging, kClick)}));
+  EXPECT_EQ(chosen, 4);
+  // No WM_COMMAND: TPM_RETURNCMD returns the command instead.
+  expectMessages({"WM_ENTERMENULOOP 1", "WM_INITMENU run", "WM_INITMENUPOPUP run 0 0",
+                  "WM_MENUSELECT 4 0x80 run", "WM_UNINITMENUPOPUP run", "WM_MENUSELECT 0 0xffff 0",
+                  "WM_EXITMENULOOP 1"});
+}
