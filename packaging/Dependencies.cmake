@@ -11,6 +11,7 @@ set(zt738_dependency_table
   "Freetype::Freetype|Freetype|freetype2|libfreetype6|libfreetype-dev"
   "Fontconfig::Fontconfig|Fontconfig|fontconfig|libfontconfig1|libfontconfig-dev"
   "SDL2::SDL2|SDL2|sdl2|libsdl2-2.0-0|libsdl2-dev"
+  "X11::X11|X11|x11|libx11-6|libx11-dev"
   "PNG::PNG|PNG|libpng|libpng16-16|libpng-dev"
   "Threads::Threads|Threads||libc6|libc6-dev")
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The screen driver's tests, in a private Xvfb (24-bit, no window manager):
 #   1. the layer's conformance suites for windows, messages, keyboard, mouse,
-#      menus, the clipboard and the dialog, on ZT738_VIDEO=sdl;
+#      menus (as data, and tracked with their popups), the clipboard and the
+#      dialog, on ZT738_VIDEO=sdl;
 #   2. real X input into a probe window (xdotool): a click at a client point,
 #      a typed letter, Ctrl+Q, the close box's WM_DELETE_WINDOW; and the X
 #      server's pixels of the window equal the window's own (GetPixel);
@@ -42,7 +43,8 @@ echo "screen-tests: Xvfb on $DISPLAY"
 
 # --- 1. conformance suites on the screen driver
 for t in user/win32_windows_test user/win32_messages_test user/win32_keyboard_test \
-  user/win32_mouse_test user/win32_menus_test user/win32_clipboard_test dialog/dialog_test; do
+  user/win32_mouse_test user/win32_menus_test user/win32_menu_tracking_test \
+  user/win32_clipboard_test dialog/dialog_test; do
   if timeout 300 "$build/platform/tests/$t" >"$work/$(basename "$t").log" 2>&1; then
     echo "ok   $t"
   else

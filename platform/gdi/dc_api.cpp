@@ -56,6 +56,12 @@ namespace zt::platform {
 
 HDC createWindowDC(HWND hwnd) { return hwnd ? gdi::newDc(hwnd, nullptr) : nullptr; }
 
+HDC createNonClientDC(HWND hwnd) {
+  HDC handle = createWindowDC(hwnd);
+  if (gdi::DeviceContext* dc = gdi::registry().findDc(handle)) dc->nonClient = true;
+  return handle;
+}
+
 void deleteWindowDC(HDC dc) { gdi::destroyDc(dc); }
 
 void windowDestroyed(HWND hwnd) {

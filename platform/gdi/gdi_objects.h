@@ -49,7 +49,8 @@ struct Object {
 };
 
 struct DeviceContext {
-  HWND window = nullptr;  // a window DC draws on windowSurface(window)
+  HWND window = nullptr;   // a window DC draws on windowSurface(window)
+  bool nonClient = false;  // ... or on windowNonClientSurface(window) (GetWindowDC)
   HGDIOBJ pen = nullptr;
   HGDIOBJ brush = nullptr;
   HGDIOBJ font = nullptr;

@@ -120,7 +120,7 @@ Registry& registry() {
 }
 
 Surface* surfaceOf(const DeviceContext& dc) {
-  if (dc.window) return windowSurface(dc.window);
+  if (dc.window) return dc.nonClient ? windowNonClientSurface(dc.window) : windowSurface(dc.window);
   Bitmap* bitmap = findAs<Bitmap>(dc.bitmap);
   return bitmap ? &bitmap->surface : nullptr;
 }

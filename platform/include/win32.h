@@ -318,18 +318,27 @@ typedef struct {
 #define SM_CYFRAME 33
 #define SM_CXDOUBLECLK 36
 #define SM_CYDOUBLECLK 37
+#define SM_CXMENUCHECK 71
+#define SM_CYMENUCHECK 72
 
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1
 #define WA_CLICKACTIVE 2
 #define SIZE_RESTORED 0
 
+#define COLOR_MENU 4
 #define COLOR_WINDOW 5
+#define COLOR_MENUTEXT 7
 #define COLOR_WINDOWTEXT 8
 #define COLOR_HIGHLIGHT 13
 #define COLOR_HIGHLIGHTTEXT 14
 #define COLOR_BTNFACE 15
+#define COLOR_3DFACE COLOR_BTNFACE
 #define COLOR_BTNSHADOW 16
+#define COLOR_3DSHADOW COLOR_BTNSHADOW
+#define COLOR_GRAYTEXT 17
+#define COLOR_BTNHIGHLIGHT 20
+#define COLOR_3DHILIGHT COLOR_BTNHIGHLIGHT
 
 #define IDOK 1
 #define IDCANCEL 2
@@ -364,6 +373,19 @@ typedef struct {
 #define WM_SYSKEYUP 0x0105
 #define WM_SYSCHAR 0x0106
 #define WM_INITDIALOG 0x0110
+#define WM_SETCURSOR 0x0020
+#define WM_INITMENU 0x0116
+#define WM_INITMENUPOPUP 0x0117
+#define WM_MENUSELECT 0x011F
+#define WM_MENUCHAR 0x0120
+#define WM_ENTERIDLE 0x0121
+#define WM_UNINITMENUPOPUP 0x0125
+#define WM_ENTERMENULOOP 0x0211
+#define WM_EXITMENULOOP 0x0212
+#define WM_KEYFIRST 0x0100
+#define WM_KEYLAST 0x0109
+#define WM_MOUSEFIRST 0x0200
+#define WM_MOUSELAST 0x020D
 #define WM_COMMAND 0x0111
 #define WM_SYSCOMMAND 0x0112
 #define WM_TIMER 0x0113
@@ -398,6 +420,9 @@ typedef struct {
 #define WM_APP 0x8000
 
 #define SC_CLOSE 0xF060
+#define SC_MOUSEMENU 0xF090
+#define SC_KEYMENU 0xF100
+#define MSGF_MENU 2
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
 #define MK_LBUTTON 0x0001
@@ -527,6 +552,15 @@ typedef struct {
 #define MF_SEPARATOR 0x00000800L
 #define MF_BYCOMMAND 0x00000000L
 #define MF_BYPOSITION 0x00000400L
+#define MF_ENABLED 0x00000000L
+#define MF_HILITE 0x00000080L
+#define MF_MOUSESELECT 0x00008000L
+#define TPM_LEFTBUTTON 0x0000
+#define TPM_RIGHTBUTTON 0x0002
+#define TPM_LEFTALIGN 0x0000
+#define TPM_TOPALIGN 0x0000
+#define TPM_NONOTIFY 0x0080
+#define TPM_RETURNCMD 0x0100
 
 // ---------------------------------------------------------------- constants: GDI
 #define PS_SOLID 0
@@ -651,7 +685,7 @@ BOOL GetClientRect(HWND hwnd, LPRECT rect);  // (0, 0) to the client size
 BOOL GetWindowRect(HWND hwnd, LPRECT rect);  // outer rectangle in screen coordinates
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle);  // client -> outer
-DWORD GetSysColor(int index);     // Wine's default colours
+DWORD GetSysColor(int index);     // Wine's default theme's colours
 int GetSystemMetrics(int index);  // a fixed 1280 x 1024 screen while headless
 // Non-client metrics as under Wine: border 1, dialog frame 3, sizing frame 4,
 // client edge 2 more, caption 19, menu bar 19. An overlapped window (neither
@@ -741,7 +775,8 @@ BOOL KillTimer(HWND hwnd, UINT_PTR id);
 // ---------------------------------------------------------------- painting
 HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps);  // sends WM_ERASEBKGND when asked; validates
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps);
-HDC GetDC(HWND hwnd);  // draws into the window's own client pixels
+HDC GetDC(HWND hwnd);        // draws into the window's own client pixels
+HDC GetWindowDC(HWND hwnd);  // window coordinates: the top of the non-client area and its menu bar
 int ReleaseDC(HWND hwnd, HDC dc);
 
 // ---------------------------------------------------------------- GDI objects and DCs
@@ -798,7 +833,14 @@ HMENU CreatePopupMenu(void);  // a drop-down menu
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR idOrPopup, LPCSTR text);
 BOOL SetMenu(HWND hwnd, HMENU menu);  // the client area shrinks by the menu bar
 HMENU GetMenu(HWND hwnd);
-BOOL DrawMenuBar(HWND hwnd);
+BOOL DrawMenuBar(HWND hwnd);  // paints the bar into the window's non-client area
+UINT EnableMenuItem(HMENU menu, UINT item, UINT flags);  // MF_GRAYED ...; previous state or -1
+BOOL GetMenuItemRect(HWND hwnd, HMENU menu, UINT position, LPRECT rect);  // screen coordinates
+int MenuItemFromPoint(HWND hwnd, HMENU menu, POINT screen);               // the position, or -1
+// Tracks a popup menu at a screen point in a modal loop; TPM_RETURNCMD: the
+// chosen identifier (0: none), else TRUE with the WM_COMMAND posted.
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND hwnd,
+                    const RECT* rect);
 DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags);  // previous state, or (DWORD)-1
 UINT GetMenuState(HMENU menu, UINT item, UINT flags);    // MF_ flags, or (UINT)-1
 int GetMenuItemCount(HMENU menu);

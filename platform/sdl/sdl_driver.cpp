@@ -8,6 +8,7 @@
 // Keys reach the layer as virtual-key codes; the layer's TranslateMessage
 // makes the characters (US layout), so SDL's text input is not used.
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <algorithm>
 #include <atomic>
@@ -72,15 +73,38 @@ void create(HWND hwnd, const WindowFrame& f) {
   }
 }
 
+// Shows or hides a window that takes no focus (a popup menu) without moving
+// the keyboard focus: SDL_ShowWindow would give it the X focus when there is
+// no window manager, and SDL's focus bookkeeping would then release and press
+// again the keys held meanwhile (the Alt of Alt+R). On X11 the window is
+// mapped directly; elsewhere SDL shows it.
+void showWithoutFocus(SDL_Window* window, bool visible) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11) {
+    if (visible) {
+      XMapRaised(info.info.x11.display, info.info.x11.window);
+    } else {
+      XUnmapWindow(info.info.x11.display, info.info.x11.window);
+    }
+    XFlush(info.info.x11.display);
+  } else if (visible) {
+    SDL_ShowWindow(window);
+  } else {
+    SDL_HideWindow(window);
+  }
+}
+
 void show(HWND hwnd, bool visible, bool activate) {
   ScreenWindow* w = byHandle(hwnd);
   if (!w) return;
+  if (!w->takesFocus) return showWithoutFocus(w->window, visible);
   if (!visible) {
     SDL_HideWindow(w->window);
     return;
   }
   SDL_ShowWindow(w->window);
-  if (activate && w->takesFocus) {
+  if (activate) {
     SDL_RaiseWindow(w->window);
     SDL_SetWindowInputFocus(w->window);
   }

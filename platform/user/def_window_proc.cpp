@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "menu.h"
 #include "window.h"
 
 namespace zt::platform {
@@ -10,11 +11,6 @@ namespace {
 
 // A class brush may be a system colour index plus one (COLOR_WINDOW + 1 ...).
 constexpr uintptr_t kLastSystemColourBrush = 31;
-
-COLORREF systemColour(int index) {
-  // Wine's default theme: button faces are light grey, the rest is white here.
-  return index == COLOR_BTNFACE ? RGB(240, 240, 240) : RGB(255, 255, 255);
-}
 
 LRESULT eraseBackground(HWND hwnd, HDC dc) {
   Window* w = findWindow(hwnd);
@@ -24,7 +20,7 @@ LRESULT eraseBackground(HWND hwnd, HDC dc) {
   RECT area = isEmpty(w->erasing) ? RECT{0, 0, size.cx, size.cy} : w->erasing;
   auto value = reinterpret_cast<uintptr_t>(brush);
   if (value <= kLastSystemColourBrush) {
-    HBRUSH solid = CreateSolidBrush(systemColour(static_cast<int>(value) - 1));
+    HBRUSH solid = CreateSolidBrush(GetSysColor(static_cast<int>(value) - 1));
     FillRect(dc, &area, solid);
     DeleteObject(solid);
   } else {
@@ -40,6 +36,62 @@ LRESULT copyText(HWND hwnd, WPARAM size, LPSTR buffer) {
   std::memcpy(buffer, w->title.data(), copied);
   buffer[copied] = '\0';
   return static_cast<LRESULT>(copied);
+}
+
+// Alt or F10 pressed and released alone, and Alt with a letter, open the
+// menu bar through WM_SYSCOMMAND SC_KEYMENU (lParam: the letter, or 0).
+bool altAlone = false;
+bool f10Alone = false;
+
+void menuKey(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  bool altHeld = (HIWORD(lParam) & KF_ALTDOWN) != 0;
+  switch (msg) {
+    case WM_SYSKEYDOWN:
+      if (altHeld) {
+        bool alt = wParam == VK_MENU || wParam == VK_LMENU || wParam == VK_RMENU;
+        if (!alt)
+          altAlone = false;
+        else if (!(HIWORD(lParam) & KF_REPEAT))
+          altAlone = true;
+        f10Alone = false;
+      } else if (wParam == VK_F10) {
+        f10Alone = true;
+      }
+      break;
+    case WM_SYSKEYUP:
+    case WM_KEYUP: {
+      bool alt = wParam == VK_MENU || wParam == VK_LMENU || wParam == VK_RMENU;
+      bool open = (alt && altAlone) || (wParam == VK_F10 && f10Alone);
+      altAlone = f10Alone = false;
+      if (open) SendMessageA(topLevelOf(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
+      break;
+    }
+    case WM_SYSCHAR:
+      altAlone = false;
+      if (altHeld && wParam && wParam != '\t' && wParam != 0x1B)
+        SendMessageA(topLevelOf(hwnd), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wParam));
+      break;
+    default:
+      break;
+  }
+}
+
+void systemCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  switch (wParam & 0xFFF0) {
+    case SC_CLOSE:
+      SendMessageA(hwnd, WM_CLOSE, 0, 0);
+      break;
+    case SC_MOUSEMENU: {
+      POINT at{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+      trackMenuBar(hwnd, &at, 0);
+      break;
+    }
+    case SC_KEYMENU:
+      trackMenuBar(hwnd, nullptr, static_cast<int>(lParam & 0xFF));
+      break;
+    default:
+      break;
+  }
 }
 
 }  // namespace
@@ -92,13 +144,23 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
           return parent;
       }
       return MA_ACTIVATE;
+    case WM_NCLBUTTONDOWN:
+      // A press on the menu bar tracks the menu (the caption does not drag
+      // windows here).
+      if (wParam == HTMENU) SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU + HTMENU, lParam);
+      return 0;
     case WM_NCLBUTTONUP:
-      // The close box closes on release. (Presses on the menu bar, HTMENU,
-      // are the menu's; the caption does not drag windows here.)
+      // The close box closes on release.
       if (wParam == HTCLOSE) SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
       return 0;
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_KEYUP:
+    case WM_SYSCHAR:
+      menuKey(hwnd, msg, wParam, lParam);
+      return 0;
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_CLOSE) SendMessageA(hwnd, WM_CLOSE, 0, 0);
+      systemCommand(hwnd, wParam, lParam);
       return 0;
     default:
       return 0;

@@ -117,6 +117,8 @@ void keybd_event(BYTE vk, BYTE scan, DWORD flags, ULONG_PTR extra) {
   // Alt (held, or the key itself) without Ctrl makes the system key messages.
   bool alt = ((injectedState[VK_MENU] & kHeld) != 0 || vk == VK_MENU) &&
              (injectedState[VK_CONTROL] & kHeld) == 0;
+  // F10 is a system key too (without Ctrl): it opens the menu bar.
+  bool system = alt || (vk == VK_F10 && (injectedState[VK_CONTROL] & kHeld) == 0);
   update(injectedState, vk, !up);
   // lParam: repeat count 1, the scan code, Alt, the previous state, a release.
   DWORD lParam = 1u | (static_cast<DWORD>(scan) << 16);
@@ -127,7 +129,7 @@ void keybd_event(BYTE vk, BYTE scan, DWORD flags, ULONG_PTR extra) {
   if (!target) target = GetActiveWindow();
   MSG msg{};
   msg.hwnd = target;
-  msg.message = alt ? (up ? WM_SYSKEYUP : WM_SYSKEYDOWN) : (up ? WM_KEYUP : WM_KEYDOWN);
+  msg.message = system ? (up ? WM_SYSKEYUP : WM_SYSKEYDOWN) : (up ? WM_KEYUP : WM_KEYDOWN);
   msg.wParam = vk;
   msg.lParam = static_cast<LPARAM>(lParam);
   msg.time = GetTickCount();

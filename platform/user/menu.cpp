@@ -1,4 +1,4 @@
-// Menus as data: creating, filling, querying, check marks, destroying.
+// Menus as data: creating, filling, querying, check marks, enabling, destroying.
 // Items are found by position (MF_BYPOSITION) or by command identifier
 // (MF_BYCOMMAND, the default), which also searches the popups, depth first.
 #include "menu.h"
@@ -63,6 +63,16 @@ void destroyMenu(HMENU handle, int depth) {
 
 Menu* findMenu(HMENU menu) { return menu ? fromHandle<Menu>(menu, HandleKind::Menu) : nullptr; }
 
+bool choosable(const MenuItem& item) {
+  return !(item.flags & (MF_SEPARATOR | MF_POPUP | MF_GRAYED | MF_DISABLED));
+}
+
+UINT itemState(const MenuItem& item) {
+  UINT state = item.flags;
+  if (state & MF_SEPARATOR) state |= MF_GRAYED | MF_DISABLED;
+  return state;
+}
+
 }  // namespace zt::platform
 
 using namespace zt::platform;
@@ -120,9 +130,8 @@ int GetMenuStringA(HMENU menu, UINT item, LPSTR buffer, int size, UINT flags) {
 UINT GetMenuState(HMENU menu, UINT item, UINT flags) {
   MenuItem* found = findItem(menu, item, flags);
   if (!found) return UINT(-1);
-  UINT state = found->flags;
   // Separators read as greyed and disabled, as under Wine.
-  if (state & MF_SEPARATOR) state |= MF_GRAYED | MF_DISABLED;
+  UINT state = itemState(*found);
   if (state & MF_POPUP) {
     // A popup's state carries the number of its items in the high byte.
     Menu* sub = findMenu(found->submenu);
@@ -141,6 +150,15 @@ DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags) {
   } else {
     found->flags &= ~static_cast<UINT>(MF_CHECKED);
   }
+  return previous;
+}
+
+UINT EnableMenuItem(HMENU menu, UINT item, UINT flags) {
+  MenuItem* found = findItem(menu, item, flags);
+  if (!found) return UINT(-1);
+  constexpr UINT kEnabling = MF_GRAYED | MF_DISABLED;
+  UINT previous = found->flags & kEnabling;
+  found->flags = (found->flags & ~kEnabling) | (flags & kEnabling);
   return previous;
 }
 

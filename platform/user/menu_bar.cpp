@@ -1,5 +1,6 @@
 // A top-level window's menu bar: SetMenu, GetMenu, DrawMenuBar. The bar
-// takes SM_CYMENU pixels from the top of the client area.
+// takes SM_CYMENU pixels from the top of the client area and is painted in
+// the non-client area above it (menu_paint.cpp).
 #include "menu.h"
 #include "window.h"
 
@@ -13,6 +14,7 @@ BOOL SetMenu(HWND hwnd, HMENU menu) {
   SIZE size = clientSize(*w);
   w->menu = menu;
   clientAreaChanged(hwnd, origin, size);
+  paintMenuBar(hwnd);
   return TRUE;
 }
 
@@ -22,7 +24,8 @@ HMENU GetMenu(HWND hwnd) {
 }
 
 BOOL DrawMenuBar(HWND hwnd) {
-  // Nothing is drawn while headless; the bar's space is already accounted for.
   Window* w = findWindow(hwnd);
-  return w && !w->isChild() ? TRUE : FALSE;
+  if (!w || w->isChild()) return FALSE;
+  paintMenuBar(hwnd);
+  return TRUE;
 }

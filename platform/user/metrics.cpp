@@ -8,6 +8,7 @@
 //   SM_CXFRAME / SM_CYFRAME        4   sizing frame (WS_THICKFRAME)
 //   SM_CYCAPTION                  19   caption bar (WS_CAPTION)
 //   SM_CYMENU                     19   single-line menu bar
+//   SM_CXMENUCHECK / SM_CYMENUCHECK 11 a menu's check mark
 // The frame on each side is built as Wine builds it: 2 for an outer edge
 // (WS_THICKFRAME, WS_DLGFRAME or WS_EX_DLGMODALFRAME), 1 more for the sizing
 // border (WS_THICKFRAME), 1 more for the line (WS_BORDER, WS_DLGFRAME or
@@ -33,6 +34,7 @@ constexpr int kSizingBorder = 1;
 constexpr int kClientEdge = 2;
 constexpr int kCaption = 19;
 constexpr int kMenuBar = 19;
+constexpr int kMenuCheck = 11;
 
 }  // namespace
 
@@ -79,6 +81,9 @@ int GetSystemMetrics(int index) {
       return kCaption;
     case SM_CYMENU:
       return kMenuBar;
+    case SM_CXMENUCHECK:
+    case SM_CYMENUCHECK:
+      return kMenuCheck;
     default:
       return 0;  // unknown index, as on Win32
   }

@@ -1,9 +1,10 @@
-// Painting a window: BeginPaint, EndPaint, GetDC, ReleaseDC, and the
-// window's pixels and background brush for the GDI.
+// Painting a window: BeginPaint, EndPaint, GetDC, GetWindowDC, ReleaseDC, and
+// the window's pixels (client and non-client) and background brush for the GDI.
 #include <cstring>
 
 #include "caret.h"
 #include "hooks.h"
+#include "menu.h"
 #include "window.h"
 
 namespace zt::platform {
@@ -13,6 +14,23 @@ Surface* windowSurface(HWND hwnd) {
   if (!w) return nullptr;
   markChanged(hwnd);  // the GDI draws through this
   return &w->surface;
+}
+
+SIZE nonClientTopSize(const Window& w) {
+  return SIZE{w.rect.right - w.rect.left, nonClientInsets(w).top};
+}
+
+Surface* windowNonClientSurface(HWND hwnd) {
+  Window* w = findWindow(hwnd);
+  if (!w) return nullptr;
+  // Without a non-client area (a borderless popup) the window's pixels are its client's.
+  RECT inset = nonClientInsets(*w);
+  if (inset.left == 0 && inset.top == 0) return windowSurface(hwnd);
+  SIZE size = nonClientTopSize(*w);
+  if (w->strip.width != size.cx || w->strip.height != size.cy)
+    w->strip.resize(size.cx, size.cy, GetSysColor(COLOR_MENU));
+  markChanged(hwnd);
+  return &w->strip;
 }
 
 HBRUSH windowClassBrush(HWND hwnd) {
@@ -57,6 +75,12 @@ HDC GetDC(HWND hwnd) {
   // There is no screen to draw on while headless, so no DC for NULL.
   if (!findWindow(hwnd)) return nullptr;
   return createWindowDC(hwnd);
+}
+
+HDC GetWindowDC(HWND hwnd) {
+  if (!findWindow(hwnd)) return nullptr;
+  ensureMenuBarPainted(hwnd);
+  return createNonClientDC(hwnd);
 }
 
 int ReleaseDC(HWND hwnd, HDC dc) {

@@ -16,6 +16,7 @@ void activationInput(HWND hwnd, bool active) {
   // Losing the desktop's focus to another of our windows is answered by that
   // window's activation; to another program, the layer keeps its state.
   if (!active || !w || w->isChild() || !w->visible() || hwnd == GetActiveWindow()) return;
+  if (w->exStyle & WS_EX_NOACTIVATE) return;  // a popup menu never becomes active
   if (!w->enabled()) {
     // A window disabled by a modal one passes the activation to it.
     for (HWND other : allWindows()) {

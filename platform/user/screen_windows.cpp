@@ -5,14 +5,12 @@
 #include <algorithm>
 
 #include "driver.h"
+#include "menu.h"
 #include "rects.h"
 #include "window.h"
 
 namespace zt::platform {
 namespace {
-
-// The strip's colour until the menu bar paints it (COLOR_MENU, default theme).
-constexpr COLORREF kStripColour = RGB(240, 240, 240);
 
 bool shownOnScreen(const Window& w) { return w.onScreen && !w.isChild(); }
 
@@ -73,12 +71,6 @@ WindowFrame frameOf(const Window& w) {
   return f;
 }
 
-// Sizes the strip to the content's width, filling new pixels.
-void fitStrip(Window& w, int width, int height) {
-  if (w.strip.width != width || w.strip.height != height)
-    w.strip.resize(width, height, kStripColour);
-}
-
 }  // namespace
 
 void screenWindowShown(HWND hwnd, bool show, bool activate) {
@@ -129,11 +121,20 @@ void presentChanges() {
     w->changed = false;
     WindowFrame f = frameOf(*w);
     int width = f.content.right - f.content.left, height = f.content.bottom - f.content.top;
-    fitStrip(*w, width, f.stripHeight);
     Surface frame;
-    frame.resize(width, height, kStripColour);
-    for (int y = 0; y < f.stripHeight; ++y)
-      std::copy(w->strip.row(y), w->strip.row(y) + width, frame.row(y));
+    frame.resize(width, height, GetSysColor(COLOR_MENU));
+    if (f.stripHeight > 0) {
+      // The menu bar's rows of the non-client pixels (window coordinates).
+      ensureMenuBarPainted(hwnd);
+      if ((w = findWindow(hwnd)) == nullptr) continue;
+      RECT inset = nonClientInsets(*w);
+      int top = inset.top - f.stripHeight;
+      for (int y = 0; y < f.stripHeight; ++y) {
+        if (top + y < 0 || top + y >= w->strip.height || inset.left + width > w->strip.width) break;
+        const COLORREF* row = w->strip.row(top + y) + inset.left;
+        std::copy(row, row + width, frame.row(y));
+      }
+    }
     compose(*w, frame, 0, f.stripHeight, RECT{0, f.stripHeight, width, height});
     RECT changed = difference(frame, w->presented);
     if (isEmpty(changed)) continue;

@@ -57,7 +57,9 @@ struct Window {
                                            // when first shown, not when created (as Wine)
   bool onScreen = false;                   // the driver has a window for it (top-level, once shown)
   bool changed = false;                    // pixels changed since they were last presented
-  Surface strip;                           // the non-client strip's pixels (the menu bar)
+  Surface strip;                           // the top of the non-client area in window
+                                           // coordinates (frame, caption, menu bar rows): what
+                                           // GetWindowDC draws on; the bar's rows are presented
   Surface presented;                       // the content as last presented
   std::unique_ptr<DialogSlot> dialogData;  // the dialog manager's, see DialogSlot
 
@@ -93,6 +95,8 @@ POINT clientOriginOnScreen(const Window& w);
 // Moves or resizes a window (rect as Window::rect); resizes its surface and
 // sends WM_SIZE / WM_MOVE when the client area's size / position changed.
 void setWindowRect(HWND hwnd, const RECT& rect);
+// The size of Window::strip: the window's width, the top inset's height.
+SIZE nonClientTopSize(const Window& w);
 // Recomputes the client area after a style or menu change: WM_MOVE if its
 // origin moved, then WM_SIZE if its size changed.
 void clientAreaChanged(HWND hwnd, POINT originBefore, SIZE sizeBefore);

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Drives the shape editor as a user would: real X mouse clicks and keystrokes
 # (xdotool) into its windows, then checks the drawing file it saved and the
-# pixels it shows on the X screen. The Windows build runs under Wine, the
+# pixels it shows on the X screen; then the Run menu, opened by a click on
+# "Run" and by Alt+R, switches Logging on and off (the text window fills with
+# drawing requests only meanwhile), and Run > Quit ends the program. The Windows build runs under Wine, the
 # native one on the layer's screen driver (ZT738_VIDEO=sdl).
 #
 #   editor_e2e.sh PATH/TO/zt738_editor.exe | PATH/TO/zt738_editor
@@ -312,12 +314,95 @@ wait_pixels "loaded drawing" \
   -150 100 "$white" 200 0 "$white" 280 -230 "$white" \
   -295 100 "$black" -235 100 "$black" -260 245 "$black" -260 -195 "$black"
 
-# Quit with Ctrl+Q on the graphics window; the program ends with status 0.
-# The click that gives it the focus does nothing: the delete tool is current.
+# --- The Run menu, by the mouse and by the keyboard -----------------------------
+# "Run" is the menu bar's first item, just above the client area's top-left
+# corner; its popup opens under it, over the palette. The probe point, on the
+# black line between the palette's first two rows, then shows the popup's
+# check-mark column of an unchecked item instead.
+run_x=$((client_x + 12))
+run_y=$((client_y - 9))
+probe_x=-289
+probe_y=205
 xdotool windowfocus --sync "$graphics"
+# The click that gives it the focus does nothing: the delete tool is current.
 click 200 -200
 sleep 0.3
-xdotool key ctrl+q
+grab
+closed_colour=$(pixel_at "$probe_x" "$probe_y")
+menu_shots=0
+
+# wait_menu open|closed: until the popup shows at the probe point or is gone (5 s).
+wait_menu() {
+  local now
+  for _ in $(seq 1 50); do
+    grab
+    now=$(pixel_at "$probe_x" "$probe_y")
+    if [ "$1" = open ] && [ "$now" != "$closed_colour" ]; then return 0; fi
+    if [ "$1" = closed ] && [ "$now" = "$closed_colour" ]; then return 0; fi
+    sleep 0.1
+  done
+  keep_shot "menu-not-$1-$((++menu_shots))"
+  echo "wait_menu $1: rgb($now) at the probe point, rgb($closed_colour) while closed" >&2
+  return 1
+}
+
+text_window=$(find_window "ZT738 Text" 10)
+[ -n "$text_window" ] || fail "no text window \"ZT738 Text\""
+# How much ink the console's lines put into the text window: 1 minus its
+# mean brightness on the screen, in thousandths.
+console_ink() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$text_window")"
+  grab
+  convert -size "${screen_width}x$(($(stat -c %s "$shot") / 3 / screen_width))" -depth 8 \
+    "rgb:$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" -format '%[fx:round(1000*(1-mean))]' info:
+}
+
+# wait_more_ink BEFORE: until the console holds more ink than before (10 s).
+wait_more_ink() {
+  for _ in $(seq 1 50); do
+    [ "$(console_ink)" -gt "$1" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# A click on "Run" opens the menu; "l", Logging's mnemonic, switches logging
+# on and closes it. A new square's drawing requests then fill the console.
+ink=$(console_ink)
+xdotool mousemove "$run_x" "$run_y" click 1
+wait_menu open || fail "a click on Run did not open its menu"
+xdotool key l
+wait_menu closed || fail "the Run menu stayed open after l (Logging)"
+click_row $ROW_SQUARE
+click 180 200
+click 250 150
+wait_more_ink "$ink" || fail "logging on: the console shows no drawing requests (ink $ink)"
+
+# Alt+R opens the menu from the keyboard; "l" switches logging off again:
+# another square adds nothing to the console.
+xdotool key alt+r
+wait_menu open || fail "Alt+R did not open the Run menu"
+xdotool key l
+wait_menu closed || fail "the Run menu stayed open after Alt+R, l"
+sleep 0.5
+ink=$(console_ink)
+click_row $ROW_SQUARE
+click 180 -180
+click 250 -230
+sleep 1
+[ "$(console_ink)" = "$ink" ] || fail "logging off: the console still grows ($ink, then $(console_ink))"
+
+# The mouse chooses too: Run, then its first item (Animate, already running).
+xdotool mousemove "$run_x" "$run_y" click 1
+wait_menu open || fail "a second click on Run did not open its menu"
+xdotool mousemove $((client_x + 40)) $((client_y + 10)) click 1
+wait_menu closed || fail "a click on Animate did not close the Run menu"
+
+# Run > Quit (its mnemonic, q) ends the program with status 0.
+xdotool mousemove "$run_x" "$run_y" click 1
+wait_menu open || fail "a click on Run did not open its menu before Quit"
+xdotool key q
 ended=0
 for _ in $(seq 1 200); do
   kill -0 "$editor_pid" 2>/dev/null || {
@@ -332,7 +417,7 @@ if [ "$ended" = 1 ]; then
   editor_pid=""
   [ "$status" = 0 ] || fail "exit status: expected 0, actual $status"
 else
-  fail "the editor still runs 20 s after Ctrl+Q"
+  fail "the editor still runs 20 s after Run > Quit"
 fi
 
 if [ "$failures" -ne 0 ]; then
