@@ -60,7 +60,7 @@ probe_pid=$!
 # Waits until the probe's output (or file $2) has a line matching $1.
 await() {
   local log=${2:-$probe_log}
-  for _ in $(seq 50); do grep -q -- "$1" "$log" && return 0; sleep 0.1; done
+  for _ in $(seq 50); do grep -qs -- "$1" "$log" && return 0; sleep 0.1; done
   return 1
 }
 if ! await '^ready'; then
