@@ -583,6 +583,8 @@ typedef struct {
 #define FILE_TYPE_PIPE 0x0003
 #define FILE_NAME_NORMALIZED 0x0
 #define VOLUME_NAME_DOS 0x0
+#define GR_GDIOBJECTS 0
+#define GR_USEROBJECTS 1
 
 // ---------------------------------------------------------------- constants: error codes
 #define ERROR_SUCCESS 0
@@ -727,7 +729,7 @@ int GetBkMode(HDC dc);
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);      // no pen; right and bottom excluded
-COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);  // returns the colour set
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);  // the colour set; CLR_INVALID outside
 COLORREF GetPixel(HDC dc, int x, int y);                   // CLR_INVALID outside the surface
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY,
             DWORD rop);  // SRCCOPY; clipped to both surfaces
@@ -785,6 +787,11 @@ HGLOBAL GlobalFree(HGLOBAL memory);  // NULL on success
 DWORD GetLastError(void);
 void SetLastError(DWORD error);
 DWORD GetCurrentProcessId(void);
+HANDLE GetCurrentProcess(void);  // the pseudo-handle (HANDLE)-1
+// GR_GDIOBJECTS: live DCs, pens, brushes, fonts, bitmaps and regions (stock
+// objects not counted); GR_USEROBJECTS: live windows and menus. 0 for
+// another process or flag.
+DWORD GetGuiResources(HANDLE process, DWORD flags);
 HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
                    DWORD disposition, DWORD flagsAndAttributes,
                    HANDLE templateFile);  // INVALID_HANDLE_VALUE on failure; no directories

@@ -16,8 +16,6 @@ constexpr int kMaxSurfaceSide = 4096;
 // Resizes keeping the pixels that both sizes share; new pixels are white
 // until the window paints them.
 void resizeSurface(Surface& s, int width, int height) {
-  width = std::min(width, kMaxSurfaceSide);
-  height = std::min(height, kMaxSurfaceSide);
   if (s.width == width && s.height == height) return;
   Surface old = std::move(s);
   s.resize(width, height, kNewPixels);
@@ -27,7 +25,32 @@ void resizeSurface(Surface& s, int width, int height) {
   }
 }
 
+// How many pixels of a client area of `size` starting at `origin` can ever be
+// seen inside `limit` pixels (the screen, or the parent's kept pixels).
+LONG visibleExtent(LONG size, LONG origin, LONG limit) {
+  const LONG reach = origin >= 0 ? limit - origin : limit;
+  return std::clamp<LONG>(std::min<LONG>(size, reach), 0, kMaxSurfaceSide);
+}
+
 }  // namespace
+
+void fitSurface(Window& w) {
+  const SIZE size = clientSize(w);
+  const POINT origin = clientPosition(w);
+  LONG limitX = GetSystemMetrics(SM_CXSCREEN);
+  LONG limitY = GetSystemMetrics(SM_CYSCREEN);
+  if (Window* parent = w.isChild() ? findWindow(w.parent) : nullptr) {
+    limitX = parent->surface.width;
+    limitY = parent->surface.height;
+  }
+  // A window that starts left of or above its limit keeps the pixels from its
+  // own origin, so that the part that shows is among them.
+  const LONG width = origin.x < 0 ? std::min<LONG>(size.cx, kMaxSurfaceSide)
+                                  : visibleExtent(size.cx, origin.x, limitX);
+  const LONG height = origin.y < 0 ? std::min<LONG>(size.cy, kMaxSurfaceSide)
+                                   : visibleExtent(size.cy, origin.y, limitY);
+  resizeSurface(w.surface, width, height);
+}
 
 POINT clientPosition(const Window& w) {
   RECT inset = nonClientInsets(w);
@@ -59,7 +82,7 @@ void setWindowRect(HWND hwnd, const RECT& rect) {
   w->rect = rect;
   SIZE size = clientSize(*w);
   POINT pos = clientPosition(*w);
-  resizeSurface(w->surface, size.cx, size.cy);
+  fitSurface(*w);
   bool resized = size.cx != oldSize.cx || size.cy != oldSize.cy;
   if (resized) {
     // The update region never reaches outside the client area.
@@ -77,7 +100,7 @@ void clientAreaChanged(HWND hwnd, POINT originBefore, SIZE sizeBefore) {
   if (!w) return;
   SIZE size = clientSize(*w);
   POINT origin = clientPosition(*w);
-  resizeSurface(w->surface, size.cx, size.cy);
+  fitSurface(*w);
   screenWindowMoved(hwnd);
   if (origin.x != originBefore.x || origin.y != originBefore.y) {
     SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
