@@ -1,5 +1,6 @@
-// GetGuiResources: how many GDI and USER objects the process holds, counted
-// in the handle table, so that a program can watch for leaks as on Win32.
+// GetGuiResources and GetProcessHandleCount: how many GDI and USER objects
+// and kernel handles the process holds, counted in the handle table, so that
+// a program can watch for leaks as on Win32.
 #include "gdi_objects.h"
 #include "handles.h"
 
@@ -21,4 +22,13 @@ DWORD GetGuiResources(HANDLE process, DWORD flags) {
     count += liveHandles(kind);
   }
   return static_cast<DWORD>(count - stock);
+}
+
+BOOL GetProcessHandleCount(HANDLE process, LPDWORD count) {
+  if (process != GetCurrentProcess() || count == nullptr) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  *count = static_cast<DWORD>(liveHandles(HandleKind::File));
+  return TRUE;
 }

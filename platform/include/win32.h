@@ -601,6 +601,7 @@ typedef struct {
 #define ERROR_FILE_EXISTS 80
 #define ERROR_INVALID_PARAMETER 87
 #define ERROR_DISK_FULL 112
+#define ERROR_CALL_NOT_IMPLEMENTED 120
 #define ERROR_INSUFFICIENT_BUFFER 122
 #define ERROR_INVALID_NAME 123
 #define ERROR_DIR_NOT_EMPTY 145
@@ -792,6 +793,7 @@ HANDLE GetCurrentProcess(void);  // the pseudo-handle (HANDLE)-1
 // objects not counted); GR_USEROBJECTS: live windows and menus. 0 for
 // another process or flag.
 DWORD GetGuiResources(HANDLE process, DWORD flags);
+BOOL GetProcessHandleCount(HANDLE process, LPDWORD count);  // open files; FALSE for another process
 HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
                    DWORD disposition, DWORD flagsAndAttributes,
                    HANDLE templateFile);  // INVALID_HANDLE_VALUE on failure; no directories

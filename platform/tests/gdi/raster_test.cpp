@@ -392,6 +392,18 @@ TEST(Pixels, SetAndGetInsideAndOutside) {
   EXPECT_EQ(CLR_INVALID, GetPixel(nullptr, 0, 0));
 }
 
+TEST(Pixels, SetOutsideTheSurfaceSetsNothingAndFails) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Wine returns the colour for a clipped pixel; Win32 returns CLR_INVALID";
+#endif
+  Canvas canvas(4, 3);
+  for (POINT p : {POINT{-1, 0}, POINT{0, -1}, POINT{4, 0}, POINT{0, 3}, POINT{INT32_MIN, 0},
+                  POINT{0, INT32_MAX}}) {
+    EXPECT_EQ(CLR_INVALID, SetPixel(canvas.dc(), p.x, p.y, RGB(1, 2, 3))) << p.x << "," << p.y;
+  }
+  EXPECT_TRUE(canvas.mask(RGB(1, 2, 3), RGB(1, 2, 3)).find('P') == std::string::npos);
+}
+
 }  // namespace
 
 namespace {

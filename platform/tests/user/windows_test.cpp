@@ -79,6 +79,29 @@ TEST_F(Windows, ClientAreasMatchTheNonClientRules) {
   }
 }
 
+// A window may be far larger than the screen: it keeps the size it was
+// given, and its pixels beyond what can show read as CLR_INVALID.
+TEST_F(Windows, HugeWindowsKeepTheirSizeAndOnlyVisiblePixels) {
+  for (int side : {5000, 100000, 40000000}) {
+    SCOPED_TRACE(side);
+    HWND hwnd = CreateWindowExA(0, recorderClass(), "huge", WS_POPUP | WS_VISIBLE, 0, 0, side, side,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(hwnd, nullptr);
+    WindowGuard guard(hwnd);
+    EXPECT_EQ(side, clientSizeOf(hwnd).cx);
+    EXPECT_EQ(side, clientSizeOf(hwnd).cy);
+    HWND child = CreateWindowExA(0, recorderClass(), "child", WS_CHILD | WS_VISIBLE, 0, 0, side,
+                                 side, hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(child, nullptr);
+    for (HWND window : {hwnd, child}) {
+      HDC dc = GetDC(window);
+      EXPECT_EQ(CLR_INVALID, GetPixel(dc, GetSystemMetrics(SM_CXSCREEN) + 10, 10));
+      EXPECT_EQ(CLR_INVALID, GetPixel(dc, 10, GetSystemMetrics(SM_CYSCREEN) + 10));
+      ReleaseDC(window, dc);
+    }
+  }
+}
+
 TEST_F(Windows, ChildWithBorderLosesOnePixelEachSide) {
   HWND parent = createRecorder(WS_OVERLAPPEDWINDOW, 400, 300);
   WindowGuard guard(parent);

@@ -1,0 +1,71 @@
+// What a long run holds, counted the same way on Win32 and on the layer:
+// live GDI and USER objects (GetGuiResources), kernel handles
+// (GetProcessHandleCount) and, where the C library or the sanitizer can
+// tell, heap bytes in use.
+#pragma once
+
+#include <cstddef>
+
+#include "win32.h"
+
+#ifndef _WIN32
+#include <malloc.h>
+#endif
+
+#if defined(__SANITIZE_ADDRESS__)
+#define ZT738_LEAK_METER_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZT738_LEAK_METER_ASAN 1
+#endif
+#endif
+
+#ifdef ZT738_LEAK_METER_ASAN
+// The sanitizer's own count of live heap bytes (GCC ships no header for it).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+namespace leak_meter {
+
+// Long runs are shortened by this factor under the sanitizer, whose
+// allocator and checks make each step several times slower.
+#ifdef ZT738_LEAK_METER_ASAN
+constexpr int kScaleDown = 5;
+#else
+constexpr int kScaleDown = 1;
+#endif
+
+// Wine's GetGuiResources is a stub that fails with ERROR_CALL_NOT_IMPLEMENTED.
+inline bool countsGuiObjects() {
+  SetLastError(ERROR_SUCCESS);
+  const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  return count != 0 || GetLastError() != ERROR_CALL_NOT_IMPLEMENTED;
+}
+
+struct Snapshot {
+  DWORD gdi = 0;
+  DWORD user = 0;
+  DWORD handles = 0;
+  size_t heap = 0;  // 0 where no count is available (Windows)
+};
+
+inline size_t heapBytes() {
+#if defined(ZT738_LEAK_METER_ASAN)
+  return __sanitizer_get_current_allocated_bytes();
+#elif defined(_WIN32)
+  return 0;  // no count of the C runtime's heap here: the heap is not compared
+#else
+  return mallinfo2().uordblks;
+#endif
+}
+
+inline Snapshot take() {
+  Snapshot s;
+  s.gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  s.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  GetProcessHandleCount(GetCurrentProcess(), &s.handles);
+  s.heap = heapBytes();
+  return s;
+}
+
+}  // namespace leak_meter
