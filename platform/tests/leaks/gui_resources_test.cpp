@@ -34,7 +34,7 @@ struct Kind {
 };
 
 TEST(GuiResources, EachObjectCountsUntilItIsGone) {
-  if (!leak_meter::countsGuiObjects()) GTEST_SKIP() << "Wine's GetGuiResources is a stub";
+  ZT738_SKIP_WITHOUT_GUI_COUNTS();
   HDC screen = GetDC(nullptr);
   const std::vector<Kind> kinds = {
       {"pen", GR_GDIOBJECTS, 1, [] { return (void*)CreatePen(PS_SOLID, 3, RGB(1, 2, 3)); },

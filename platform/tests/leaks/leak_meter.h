@@ -30,7 +30,7 @@ namespace leak_meter {
 // Long runs are shortened by this factor under the sanitizer, whose
 // allocator and checks make each step several times slower.
 #ifdef ZT738_LEAK_METER_ASAN
-constexpr int kScaleDown = 5;
+constexpr int kScaleDown = 10;
 #else
 constexpr int kScaleDown = 1;
 #endif
@@ -69,3 +69,7 @@ inline Snapshot take() {
 }
 
 }  // namespace leak_meter
+
+// Skips the rest of a test where there is nothing to count with.
+#define ZT738_SKIP_WITHOUT_GUI_COUNTS() \
+  if (!leak_meter::countsGuiObjects()) GTEST_SKIP() << "Wine's GetGuiResources is a stub"
