@@ -10,11 +10,7 @@
 
 namespace {
 
-// Heap bytes may differ by this much: the console keeps a ring of its last
-// lines, whose lengths vary, and the C library's stdio state comes and goes.
-constexpr size_t kHeapSlack = 16 * 1024;
 constexpr long kEvents = 20000 / leak_meter::kScaleDown;
-constexpr long kWarmUp = 1000;
 
 TEST(EditorLongRun, EveryEventOfALongScriptIsHandledInFlatMemory) {
   ScratchDir dir;
@@ -25,7 +21,7 @@ TEST(EditorLongRun, EveryEventOfALongScriptIsHandledInFlatMemory) {
   leak_meter::Snapshot first;
   leak_meter::Snapshot last;
   const EventCounts handled = playThroughEditor([&](const EventCounts& sofar) {
-    if (sofar.total() == kWarmUp) first = leak_meter::take();
+    if (sofar.total() == leak_meter::kWarmUp) first = leak_meter::take();
     if (sofar.total() == written.total()) last = leak_meter::take();
   });
   std::filesystem::current_path(previous);
@@ -36,8 +32,9 @@ TEST(EditorLongRun, EveryEventOfALongScriptIsHandledInFlatMemory) {
   EXPECT_EQ(first.gdi, last.gdi);
   EXPECT_EQ(first.user, last.user);
   EXPECT_EQ(first.handles, last.handles);
-  EXPECT_LE(last.heap, first.heap + kHeapSlack)
-      << "after " << kWarmUp << " events: " << first.heap << ", at the end: " << last.heap;
+  EXPECT_LE(last.heap, first.heap + leak_meter::kHeapSlack)
+      << "after " << leak_meter::kWarmUp << " events: " << first.heap
+      << ", at the end: " << last.heap;
 }
 
 }  // namespace

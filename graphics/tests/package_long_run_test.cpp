@@ -11,31 +11,12 @@
 
 namespace {
 
-// Heap bytes may differ by this much between the two counts: the C library
-// keeps stdio and locale state that comes and goes. A leak of a few bytes
-// per request is far larger over the requests that follow the first count.
-constexpr size_t kHeapSlack = 16 * 1024;
-constexpr int kWarmUp = 1000 / leak_meter::kScaleDown;
-
-void expectFlat(int steps, const std::function<void(int)>& step) {
-  for (int i = 0; i < kWarmUp; ++i) step(i);
-  const leak_meter::Snapshot first = leak_meter::take();
-  for (int i = kWarmUp; i < steps; ++i) step(i);
-  const leak_meter::Snapshot last = leak_meter::take();
-  EXPECT_EQ(first.gdi, last.gdi) << "GDI objects";
-  EXPECT_EQ(first.user, last.user) << "windows and menus";
-  EXPECT_EQ(first.handles, last.handles) << "kernel handles";
-  EXPECT_LE(last.heap, first.heap + kHeapSlack)
-      << "heap bytes after " << kWarmUp << " steps: " << first.heap
-      << ", at the end: " << last.heap;
-}
-
 TEST(PackageLongRun, HundredThousandDrawingRequests) {
   ZT738_SKIP_WITHOUT_GUI_COUNTS();
   Display& display = sharedDisplay();
   resetPackage();
   int failures = 0;
-  expectFlat(100000 / leak_meter::kScaleDown, [&](int i) {
+  leak_meter::expectFlat("drawing", 100000, [&](int i) {
     const int x = i % 200 - 100;
     const int y = (i / 200) % 160 - 80;
     const int colour = i % COLOUR_COUNT;
@@ -73,7 +54,7 @@ TEST(PackageLongRun, HundredThousandConsoleLines) {
   ZT738_SKIP_WITHOUT_GUI_COUNTS();
   sharedDisplay();
   resetPackage();
-  expectFlat(100000 / leak_meter::kScaleDown, [](int i) {
+  leak_meter::expectFlat("console", 100000, [](int i) {
     ZT738_console_printf("line %d of the long run, %s\n", i, i % 2 ? "odd" : "even");
     if (i % 500 == 0) drainMessages();
   });

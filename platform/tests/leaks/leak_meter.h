@@ -4,7 +4,12 @@
 // tell, heap bytes in use.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <functional>
+#include <string>
+
+#include <gtest/gtest.h>
 
 #include "win32.h"
 
@@ -66,6 +71,33 @@ inline Snapshot take() {
   GetProcessHandleCount(GetCurrentProcess(), &s.handles);
   s.heap = heapBytes();
   return s;
+}
+
+// Heap bytes may differ by this much between the two counts: the C library
+// keeps stdio, locale and per-thread state that comes and goes, and a hash
+// table keeps its buckets once grown. A leak of even a few bytes per step is
+// far larger over the steps that follow the first count.
+constexpr size_t kHeapSlack = 16 * 1024;
+// Steps before the first count: what lives as long as the process (a dialog
+// font, glyphs, the console's ring of lines) is made in them.
+constexpr int kWarmUp = 1000;
+
+// Runs `steps` steps (shortened by kScaleDown, but at least twice the warm-up)
+// and expects the counts after the warm-up to equal those at the end.
+inline void expectFlat(const std::string& what, int steps, const std::function<void(int)>& step,
+                       size_t heapSlack = kHeapSlack, int warmUp = kWarmUp) {
+  SCOPED_TRACE(what);
+  const int total = std::max(steps / kScaleDown, 2 * warmUp);
+  for (int i = 0; i < warmUp; ++i) step(i);
+  const Snapshot first = take();
+  for (int i = warmUp; i < total; ++i) step(i);
+  const Snapshot last = take();
+  EXPECT_EQ(first.gdi, last.gdi) << "GDI objects";
+  EXPECT_EQ(first.user, last.user) << "windows and menus";
+  EXPECT_EQ(first.handles, last.handles) << "kernel handles";
+  EXPECT_LE(last.heap, first.heap + heapSlack)
+      << "heap bytes after " << warmUp << " steps: " << first.heap << ", after " << total << ": "
+      << last.heap;
 }
 
 }  // namespace leak_meter

@@ -12,29 +12,6 @@
 
 namespace {
 
-// Heap bytes may differ by this much between the two counts: the C library
-// keeps a little per-thread and stdio state that comes and goes, and a hash
-// table keeps its buckets once grown. A leak of even a few bytes per step is
-// far larger over the steps that follow the first count.
-constexpr size_t kHeapSlack = 16 * 1024;
-// Steps before the first count (shortened like the runs under the sanitizer).
-constexpr int kWarmUp = 1000 / leak_meter::kScaleDown;
-
-void expectFlat(const std::string& what, int steps, const std::function<void(int)>& step,
-                size_t heapSlack = kHeapSlack) {
-  SCOPED_TRACE(what);
-  for (int i = 0; i < kWarmUp; ++i) step(i);
-  const leak_meter::Snapshot first = leak_meter::take();
-  for (int i = kWarmUp; i < steps; ++i) step(i);
-  const leak_meter::Snapshot last = leak_meter::take();
-  EXPECT_EQ(first.gdi, last.gdi) << "GDI objects";
-  EXPECT_EQ(first.user, last.user) << "windows and menus";
-  EXPECT_EQ(first.handles, last.handles) << "kernel handles";
-  EXPECT_LE(last.heap, first.heap + heapSlack)
-      << "heap bytes after " << kWarmUp << " steps: " << first.heap
-      << ", at the end: " << last.heap;
-}
-
 LRESULT CALLBACK drawingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_CREATE) {
     HDC dc = GetDC(hwnd);
@@ -57,7 +34,7 @@ const char* drawingClass() {
 
 TEST(LongRun, TenThousandWindowsCreatedAndDestroyed) {
   ZT738_SKIP_WITHOUT_GUI_COUNTS();
-  expectFlat("windows", 10000 / leak_meter::kScaleDown, [](int i) {
+  leak_meter::expectFlat("windows", 10000, [](int i) {
     HWND parent =
         CreateWindowExA(0, drawingClass(), "parent", WS_OVERLAPPEDWINDOW, 10, 10, 100 + i % 50, 80,
                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -81,7 +58,7 @@ TEST(LongRun, TenThousandDialogsOpenedAndClosed) {
   ZT738_SKIP_WITHOUT_GUI_COUNTS();
   TemplateBuilder templ = inputTemplate();
   const DLGTEMPLATE* dialog = templ.get();
-  expectFlat("dialogs", 10000 / leak_meter::kScaleDown, [dialog](int) {
+  leak_meter::expectFlat("dialogs", 10000, [dialog](int) {
     ASSERT_EQ(5, DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog, nullptr, endAtOnce, 0));
   });
 }
@@ -97,7 +74,7 @@ TEST(LongRun, HundredThousandDrawingCalls) {
   HDC source = CreateCompatibleDC(screen);
   HBITMAP sourceBitmap = CreateCompatibleBitmap(screen, 16, 16);
   HGDIOBJ oldSource = SelectObject(source, sourceBitmap);
-  expectFlat("drawing", 100000 / leak_meter::kScaleDown, [&](int i) {
+  leak_meter::expectFlat("drawing", 100000, [&](int i) {
     const int x = i % 50;
     const int y = (i / 50) % 40;
     const COLORREF colour = RGB(i % 256, (i / 256) % 256, 7);
@@ -174,8 +151,8 @@ TEST(LongRun, TextInThousandsOfHeightsAndFaces) {
   HDC dc = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, 64, 48);
   HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-  expectFlat(
-      "text", 2000 / leak_meter::kScaleDown,
+  leak_meter::expectFlat(
+      "text", 2000,
       [dc](int i) {
         const std::string face = "Face " + std::to_string(i % 700);
         HFONT font = CreateFontA((i * 37) % 2001 - 1000, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET,
@@ -186,7 +163,7 @@ TEST(LongRun, TextInThousandsOfHeightsAndFaces) {
         TextOutA(dc, 0, 0, "Wg", 2);
         DeleteObject(SelectObject(dc, old));
       },
-      64u << 20);
+      64u << 20, 300);  // 300 fonts fill the cache's 64 faces and 256 names
   SelectObject(dc, oldBitmap);
   DeleteObject(bitmap);
   DeleteDC(dc);
