@@ -42,8 +42,9 @@ void CALLBACK helperTick(HWND, UINT, UINT_PTR, DWORD) {
   if (++ticksWaiting >= kTicksBeforeRepost) postSentinel();
 }
 
-// Once per process: a scratch folder for the script and drawing files, the
-// display, and the helper timer.
+// Once per process: a scratch folder for the script and drawing files (the
+// process changes into it, so give the fuzzer absolute paths), the display,
+// and the helper timer.
 void setUp() {
   static bool done = false;
   if (done) return;

@@ -22,7 +22,8 @@ cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 
 for target in "${targets[@]}"; do
   seconds=${ZT738_FUZZ_SECONDS:-${default_seconds[$target]:-20}}
-  work="$build/runs/$target"
+  # Absolute: the package target works in a scratch folder of its own.
+  work="$PWD/$build/runs/$target"
   rm -rf "$work"
   mkdir -p "$work/corpus"
   cp fuzz/corpus/"$target"/* "$work/corpus/"
