@@ -26,10 +26,12 @@ void resizeSurface(Surface& s, int width, int height) {
 }
 
 // How many pixels of a client area of `size` starting at `origin` can ever be
-// seen inside `limit` pixels (the screen, or the parent's kept pixels).
+// seen inside `limit` pixels (the screen, or the parent's kept pixels). A
+// window that starts left of or above its limit keeps the pixels from its own
+// origin, so that the part that shows is among them.
 LONG visibleExtent(LONG size, LONG origin, LONG limit) {
-  const LONG reach = origin >= 0 ? limit - origin : limit;
-  return std::clamp<LONG>(std::min<LONG>(size, reach), 0, kMaxSurfaceSide);
+  const LONG reach = origin >= 0 ? std::min<LONG>(size, limit - origin) : size;
+  return std::clamp<LONG>(reach, 0, kMaxSurfaceSide);
 }
 
 }  // namespace
@@ -43,13 +45,8 @@ void fitSurface(Window& w) {
     limitX = parent->surface.width;
     limitY = parent->surface.height;
   }
-  // A window that starts left of or above its limit keeps the pixels from its
-  // own origin, so that the part that shows is among them.
-  const LONG width = origin.x < 0 ? std::min<LONG>(size.cx, kMaxSurfaceSide)
-                                  : visibleExtent(size.cx, origin.x, limitX);
-  const LONG height = origin.y < 0 ? std::min<LONG>(size.cy, kMaxSurfaceSide)
-                                   : visibleExtent(size.cy, origin.y, limitY);
-  resizeSurface(w.surface, width, height);
+  resizeSurface(w.surface, visibleExtent(size.cx, origin.x, limitX),
+                visibleExtent(size.cy, origin.y, limitY));
 }
 
 POINT clientPosition(const Window& w) {

@@ -432,6 +432,23 @@ TEST(ExtremeArguments, FarAwayDrawingLeavesTheSurfaceAlone) {
   EXPECT_EQ(RGB(0, 0, 0), source.at(8, 8));
 }
 
+// The flat top of an ellipse 60000 wide, its pen 9 wide centred on the
+// outline's row 5: rows 1 to 9 are pen, from edge to edge of the canvas.
+TEST(ExtremeArguments, HugeWidePenEllipseDrawsTheRowsThatShow) {
+  Canvas canvas(12, 14);
+  HPEN pen = CreatePen(PS_SOLID, 9, kPen);
+  HGDIOBJ oldPen = SelectObject(canvas.dc(), pen);
+  HGDIOBJ oldBrush = SelectObject(canvas.dc(), GetStockObject(NULL_BRUSH));
+  EXPECT_TRUE(Ellipse(canvas.dc(), -30000, 5, 30012, 60005));
+  std::string expected;
+  for (int y = 0; y < canvas.height(); ++y)
+    expected += std::string(12, y >= 1 && y <= 9 ? 'P' : '.') + "\n";
+  EXPECT_EQ(expected, canvas.mask(kPen, kBrush));
+  SelectObject(canvas.dc(), oldBrush);
+  SelectObject(canvas.dc(), oldPen);
+  DeleteObject(pen);
+}
+
 TEST(ExtremeArguments, VeryWidePenCoversEverythingAround) {
   Canvas canvas(20, 20);
   HPEN pen = CreatePen(PS_SOLID, 100000, kPen);
