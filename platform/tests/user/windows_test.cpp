@@ -82,7 +82,7 @@ TEST_F(Windows, ClientAreasMatchTheNonClientRules) {
 // A window may be far larger than the screen: it keeps the size it was
 // given, and its pixels beyond what can show read as CLR_INVALID.
 TEST_F(Windows, HugeWindowsKeepTheirSizeAndOnlyVisiblePixels) {
-  for (int side : {5000, 100000, 40000000}) {
+  for (int side : {5000, 40000000}) {
     SCOPED_TRACE(side);
     HWND hwnd = CreateWindowExA(0, recorderClass(), "huge", WS_POPUP | WS_VISIBLE, 0, 0, side, side,
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
