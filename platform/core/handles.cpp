@@ -1,5 +1,6 @@
 #include "handles.h"
 
+#include <array>
 #include <mutex>
 #include <unordered_map>
 
@@ -15,6 +16,7 @@ struct Entry {
 struct Table {
   std::mutex mutex;
   std::unordered_map<uintptr_t, Entry> entries;
+  std::array<size_t, kHandleKinds> live{};  // entries of each kind
   // Values step by 4 so that they look like aligned pointers; they start
   // well above the small integers that Win32 gives special meanings.
   uintptr_t next = 0x10000;
@@ -36,6 +38,7 @@ uintptr_t registerHandle(HandleKind kind, void* object) {
   uintptr_t value = t.next;
   t.next += 4;
   t.entries.emplace(value, Entry{kind, object});
+  ++t.live[static_cast<size_t>(kind)];
   return value;
 }
 
@@ -53,7 +56,14 @@ bool unregisterHandle(uintptr_t value, HandleKind kind) {
   auto it = t.entries.find(value);
   if (it == t.entries.end() || it->second.kind != kind) return false;
   t.entries.erase(it);
+  --t.live[static_cast<size_t>(kind)];
   return true;
+}
+
+size_t liveHandles(HandleKind kind) {
+  Table& t = table();
+  std::lock_guard lock(t.mutex);
+  return t.live[static_cast<size_t>(kind)];
 }
 
 }  // namespace zt::platform

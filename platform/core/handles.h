@@ -4,6 +4,7 @@
 // wrong kind is simply not found and the call that got it fails.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace zt::platform {
@@ -18,8 +19,9 @@ enum class HandleKind : uint8_t {
   Font,
   Bitmap,
   Region,
-  File,
+  File,  // keep last: kHandleKinds counts through it
 };
+constexpr size_t kHandleKinds = static_cast<size_t>(HandleKind::File) + 1;
 
 // Registers object under a fresh non-null handle value.
 uintptr_t registerHandle(HandleKind kind, void* object);
@@ -27,6 +29,9 @@ uintptr_t registerHandle(HandleKind kind, void* object);
 void* lookupHandle(uintptr_t value, HandleKind kind);
 // Forgets value; false if it was not a live handle of that kind.
 bool unregisterHandle(uintptr_t value, HandleKind kind);
+
+// How many handles of that kind are live.
+size_t liveHandles(HandleKind kind);
 
 // Typed conveniences: H is a handle type of win32.h, T the object type.
 template <typename H>

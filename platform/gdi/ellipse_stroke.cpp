@@ -362,6 +362,9 @@ void strokeEllipse(Surface& surface, int left, int top, int right, int bottom, i
       // Elsewhere what the points just before cover already is left out.
       if (after == Move::Column) {
         if (before != Move::Column) runStart = at.x;
+      } else if (at.y < -reach || at.y >= surface.height + reach) {
+        // Nothing stamped here reaches a row of the surface: a huge ellipse
+        // costs only the points near the rows that show.
       } else if (before == Move::Column) {
         const int back = std::abs(at.x - runStart);
         pen.stamp(q.rightHalf, at, stamps.disc, at.x - runStart);

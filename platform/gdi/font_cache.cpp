@@ -26,6 +26,12 @@ constexpr int defaultCellHeight = 16;
 // FreeType for enormous bitmaps.
 constexpr double minEm = 1.0;
 constexpr double maxEm = 1024.0;
+// Glyphs of more coverage bytes than this (about 128 x 128 pixels) are not
+// kept; sized faces beyond this many, and face names beyond that many, are
+// forgotten, least recently used first.
+constexpr size_t maxKeptCoverage = 16 * 1024;
+constexpr size_t maxFaces = 64;
+constexpr size_t maxFaceNames = 256;
 
 // The character of one byte of ANSI text; 0 for control characters and the
 // bytes that Windows-1252 leaves undefined.
@@ -133,12 +139,18 @@ class FreeTypeFace final : public SizedFace {
   const std::string& family() const override { return family_; }
 
   const Glyph& glyph(unsigned char c) override {
-    if (!loaded_[c]) {
-      render(c, glyphs_[c]);
-      loaded_[c] = true;
-    }
-    return glyphs_[c];
+    load(c);
+    if (!large_[c]) return glyphs_[c];
+    render(c, scratch_);
+    return scratch_;
   }
+
+  int advance(unsigned char c) override {
+    load(c);
+    return glyphs_[c].advance;
+  }
+
+  uint64_t lastUse = 0;  // the cache's clock when the face was last handed out
 
  private:
   void render(unsigned char c, Glyph& out) {
@@ -161,11 +173,24 @@ class FreeTypeFace final : public SizedFace {
     }
   }
 
+  // Keeps the glyph's placement and advance; its coverage only when small.
+  void load(unsigned char c) {
+    if (loaded_[c]) return;
+    render(c, glyphs_[c]);
+    loaded_[c] = true;
+    if (glyphs_[c].coverage.size() > maxKeptCoverage) {
+      large_[c] = true;
+      std::vector<uint8_t>().swap(glyphs_[c].coverage);
+    }
+  }
+
   FT_Face face_;
   std::string family_;
   FaceMetrics metrics_;
   Glyph glyphs_[256];
   bool loaded_[256] = {};
+  bool large_[256] = {};
+  Glyph scratch_;  // the last large glyph rendered
 };
 
 // Font requests as the cache tells them apart.
@@ -174,7 +199,17 @@ using FontKey = std::tuple<std::string, int, bool, bool>;
 struct Cache {
   std::map<std::tuple<std::string, bool, bool>, FaceFile> files;
   std::map<FontKey, std::unique_ptr<FreeTypeFace>> faces;
+  uint64_t clock = 0;
 };
+
+// Makes room for one more face: forgets the one used least recently.
+void evictFace(Cache& c) {
+  if (c.faces.size() < maxFaces) return;
+  auto oldest = std::min_element(c.faces.begin(), c.faces.end(), [](auto& a, auto& b) {
+    return a.second->lastUse < b.second->lastUse;
+  });
+  c.faces.erase(oldest);
+}
 
 Cache& cache() {
   static Cache instance;
@@ -185,6 +220,7 @@ const FaceFile& fileFor(const std::string& family, bool bold, bool italic) {
   std::string key = family;
   std::transform(key.begin(), key.end(), key.begin(),
                  [](unsigned char c) { return std::tolower(c); });
+  if (cache().files.size() >= maxFaceNames) cache().files.clear();  // found again when asked
   auto [it, inserted] = cache().files.try_emplace({key, bold, italic});
   if (inserted) {
     it->second = family.empty() ? FaceFile{} : matchFamily(family, bold, italic);
@@ -201,7 +237,10 @@ SizedFace* faceFor(const Font& font) {
   const int height = std::clamp(font.height, -static_cast<int>(maxEm), 2 * static_cast<int>(maxEm));
   FontKey key{font.faceName, height, bold, font.italic};
   auto found = cache().faces.find(key);
-  if (found != cache().faces.end()) return found->second.get();
+  if (found != cache().faces.end()) {
+    found->second->lastUse = ++cache().clock;
+    return found->second.get();
+  }
   const FaceFile& file = fileFor(font.faceName, bold, font.italic);
   FT_Face face = nullptr;
   if (file.path.empty() || !library() ||
@@ -209,14 +248,16 @@ SizedFace* faceFor(const Font& font) {
     return nullptr;
   auto sized = std::make_unique<FreeTypeFace>(face, file.family);
   sized->setHeight(height);
+  sized->lastUse = ++cache().clock;
   SizedFace* result = sized.get();
+  evictFace(cache());
   cache().faces.emplace(std::move(key), std::move(sized));
   return result;
 }
 
 int textWidth(SizedFace& face, const char* text, int count) {
   int width = 0;
-  for (int i = 0; i < count; ++i) width += face.glyph(static_cast<unsigned char>(text[i])).advance;
+  for (int i = 0; i < count; ++i) width += face.advance(static_cast<unsigned char>(text[i]));
   return width;
 }
 

@@ -1,6 +1,8 @@
 // Faces found with fontconfig, opened with FreeType at one pixel size each,
-// and their rendered glyphs. Everything is cached for the whole run: the
-// package makes and deletes a font for every text it draws.
+// and their rendered glyphs. They are cached, since the package makes and
+// deletes a font for every text it draws; the cache is bounded (the faces
+// used least recently go first, and large glyphs are rendered again each
+// time), so that any number of heights and face names fits in it.
 #pragma once
 
 #include <cstdint>
@@ -39,11 +41,14 @@ class SizedFace {
   virtual const FaceMetrics& metrics() const = 0;
   virtual const std::string& family() const = 0;
   // The glyph for one byte of ANSI text (Windows-1252); control characters
-  // come out as the font's missing-glyph box.
+  // come out as the font's missing-glyph box. Valid until the next call.
   virtual const Glyph& glyph(unsigned char c) = 0;
+  // The glyph's advance alone.
+  virtual int advance(unsigned char c) = 0;
 };
 
 // The face that draws a font, or nullptr when no usable face is installed.
+// Valid until the next call.
 SizedFace* faceFor(const Font& font);
 
 // Width in pixels of a run of ANSI text.

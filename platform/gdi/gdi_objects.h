@@ -86,6 +86,8 @@ class Registry {
 
  public:
   HGDIOBJ stockBitmap() const { return stockBitmap_; }
+  // The stock objects: live for the whole process, not the program's own.
+  size_t stockCount() const;
 };
 
 Registry& registry();

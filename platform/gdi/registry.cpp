@@ -114,6 +114,12 @@ HGDIOBJ Registry::stock(int index) const {
   return stock_[index];
 }
 
+size_t Registry::stockCount() const {
+  size_t count = stockBitmap_ != nullptr ? 1 : 0;
+  for (HGDIOBJ object : stock_) count += object != nullptr ? 1 : 0;
+  return count;
+}
+
 Registry& registry() {
   static Registry instance;
   return instance;

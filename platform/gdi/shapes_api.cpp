@@ -138,8 +138,10 @@ COLORREF SetPixel(HDC handle, int x, int y, COLORREF colour) {
   DeviceContext* dc;
   Surface* surface;
   if (!drawTarget(handle, dc, surface)) return CLR_INVALID;
+  // A pixel outside the surface is clipped away: nothing set, as on Win32.
+  if (!surface->contains(x, y)) return CLR_INVALID;
   colour &= 0x00FFFFFF;
-  if (surface->contains(x, y)) surface->row(y)[x] = colour;
+  surface->row(y)[x] = colour;
   return colour;
 }
 

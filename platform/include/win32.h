@@ -635,6 +635,8 @@ typedef struct {
 #define FILE_TYPE_PIPE 0x0003
 #define FILE_NAME_NORMALIZED 0x0
 #define VOLUME_NAME_DOS 0x0
+#define GR_GDIOBJECTS 0
+#define GR_USEROBJECTS 1
 
 // ---------------------------------------------------------------- constants: error codes
 #define ERROR_SUCCESS 0
@@ -651,6 +653,7 @@ typedef struct {
 #define ERROR_FILE_EXISTS 80
 #define ERROR_INVALID_PARAMETER 87
 #define ERROR_DISK_FULL 112
+#define ERROR_CALL_NOT_IMPLEMENTED 120
 #define ERROR_INSUFFICIENT_BUFFER 122
 #define ERROR_INVALID_NAME 123
 #define ERROR_DIR_NOT_EMPTY 145
@@ -805,7 +808,7 @@ int GetBkMode(HDC dc);
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);      // no pen; right and bottom excluded
-COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);  // returns the colour set
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);  // the colour set; CLR_INVALID outside
 COLORREF GetPixel(HDC dc, int x, int y);                   // CLR_INVALID outside the surface
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY,
             DWORD rop);  // SRCCOPY; clipped to both surfaces
@@ -871,6 +874,12 @@ SIZE_T GlobalSize(HGLOBAL memory);   // the size asked for; 0 for a bad handle
 DWORD GetLastError(void);
 void SetLastError(DWORD error);
 DWORD GetCurrentProcessId(void);
+HANDLE GetCurrentProcess(void);  // the pseudo-handle (HANDLE)-1
+// GR_GDIOBJECTS: live DCs, pens, brushes, fonts, bitmaps and regions (stock
+// objects not counted); GR_USEROBJECTS: live windows and menus. 0 for
+// another process or flag.
+DWORD GetGuiResources(HANDLE process, DWORD flags);
+BOOL GetProcessHandleCount(HANDLE process, LPDWORD count);  // open files; FALSE for another process
 HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
                    DWORD disposition, DWORD flagsAndAttributes,
                    HANDLE templateFile);  // INVALID_HANDLE_VALUE on failure; no directories

@@ -47,7 +47,8 @@ struct Window {
   int id = 0;                              // control identifier of a child window
   HMENU menu = nullptr;                    // menu bar of a top-level window
   std::vector<HWND> children;              // in creation order
-  Surface surface;                         // client pixels, sized as the client area
+  Surface surface;                         // client pixels: the client area's part that can
+                                           // show (see fitSurface)
   RECT update{};                           // bounding box of the invalid client area
   bool eraseNeeded = false;                // the invalidation asked for WM_ERASEBKGND
   RECT erasing{};                          // while BeginPaint sends WM_ERASEBKGND: the area
@@ -92,6 +93,10 @@ RECT nonClientInsets(const Window& w);
 SIZE clientSize(const Window& w);
 // Top-left of the client area in screen coordinates.
 POINT clientOriginOnScreen(const Window& w);
+// Sizes the window's pixels to the part of its client area that can show:
+// inside the screen for a top-level window, inside the parent's pixels for a
+// child, at most 4096 in each direction. Pixels outside read as CLR_INVALID.
+void fitSurface(Window& w);
 // Moves or resizes a window (rect as Window::rect); resizes its surface and
 // sends WM_SIZE / WM_MOVE when the client area's size / position changed.
 void setWindowRect(HWND hwnd, const RECT& rect);

@@ -61,9 +61,9 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style,
     window->owner = parent ? topLevelOf(parent) : nullptr;
     window->menu = menu;
   }
-  SIZE size = clientSize(*window);
-  window->surface.resize(size.cx, size.cy, RGB(255, 255, 255));
-  HWND hwnd = addWindow(std::move(window))->handle;
+  Window* added = addWindow(std::move(window));
+  fitSurface(*added);  // before any message: a procedure may draw at once
+  HWND hwnd = added->handle;
   if (style & WS_CHILD) findWindow(parent)->children.push_back(hwnd);
 
   CREATESTRUCTA cs{};
@@ -92,7 +92,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style,
   Window* w = findWindow(hwnd);
   if (!w || w->destroying) return nullptr;
   if (!w->sizePending) {
-    size = clientSize(*w);
+    const SIZE size = clientSize(*w);
     POINT origin = clientPosition(*w);
     SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
     SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));

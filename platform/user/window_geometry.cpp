@@ -16,14 +16,53 @@ constexpr int kMaxSurfaceSide = 4096;
 // Resizes keeping the pixels that both sizes share; new pixels are white
 // until the window paints them.
 void resizeSurface(Surface& s, int width, int height) {
-  width = std::min(width, kMaxSurfaceSide);
-  height = std::min(height, kMaxSurfaceSide);
   if (s.width == width && s.height == height) return;
   Surface old = std::move(s);
   s.resize(width, height, kNewPixels);
   int w = std::min(old.width, s.width);
   for (int y = 0; y < std::min(old.height, s.height); ++y) {
     std::copy(old.row(y), old.row(y) + w, s.row(y));
+  }
+}
+
+// How many pixels of a client area of `size` starting at `origin` can ever be
+// seen inside `limit` pixels (the screen, or the parent's kept pixels). A
+// window that starts left of or above its limit keeps the pixels from its own
+// origin, so that the part that shows is among them.
+LONG visibleExtent(LONG size, LONG origin, LONG limit) {
+  const LONG reach = origin >= 0 ? std::min<LONG>(size, limit - origin) : size;
+  return std::clamp<LONG>(reach, 0, kMaxSurfaceSide);
+}
+
+}  // namespace
+
+void fitSurface(Window& w) {
+  const SIZE size = clientSize(w);
+  const POINT origin = clientPosition(w);
+  LONG limitX = GetSystemMetrics(SM_CXSCREEN);
+  LONG limitY = GetSystemMetrics(SM_CYSCREEN);
+  if (Window* parent = w.isChild() ? findWindow(w.parent) : nullptr) {
+    limitX = parent->surface.width;
+    limitY = parent->surface.height;
+  }
+  resizeSurface(w.surface, visibleExtent(size.cx, origin.x, limitX),
+                visibleExtent(size.cy, origin.y, limitY));
+}
+
+namespace {
+
+// Refits the kept pixels after a move. Pixels that come to be kept because
+// the window moved into view are new, so they are invalidated for the window
+// to repaint, as Win32 repaints what a move uncovers.
+void refitAfterMove(HWND hwnd, Window& w) {
+  const LONG oldWidth = w.surface.width, oldHeight = w.surface.height;
+  fitSurface(w);
+  if (!IsWindowVisible(hwnd)) return;
+  const LONG width = w.surface.width, height = w.surface.height;
+  const RECT right{oldWidth, 0, width, height};
+  const RECT below{0, oldHeight, width, height};
+  for (const RECT& band : {right, below}) {
+    if (band.left < band.right && band.top < band.bottom) invalidateWindow(hwnd, &band, true);
   }
 }
 
@@ -59,7 +98,7 @@ void setWindowRect(HWND hwnd, const RECT& rect) {
   w->rect = rect;
   SIZE size = clientSize(*w);
   POINT pos = clientPosition(*w);
-  resizeSurface(w->surface, size.cx, size.cy);
+  refitAfterMove(hwnd, *w);
   bool resized = size.cx != oldSize.cx || size.cy != oldSize.cy;
   if (resized) {
     // The update region never reaches outside the client area.
@@ -77,7 +116,7 @@ void clientAreaChanged(HWND hwnd, POINT originBefore, SIZE sizeBefore) {
   if (!w) return;
   SIZE size = clientSize(*w);
   POINT origin = clientPosition(*w);
-  resizeSurface(w->surface, size.cx, size.cy);
+  refitAfterMove(hwnd, *w);
   screenWindowMoved(hwnd);
   if (origin.x != originBefore.x || origin.y != originBefore.y) {
     SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));

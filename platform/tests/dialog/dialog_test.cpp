@@ -274,6 +274,24 @@ TEST_F(DialogTest, AnUnusableTemplateGivesMinusOne) {
   EXPECT_EQ(FindWindowA(nullptr, kTitle), nullptr);
 }
 
+// The largest sizes a template can ask for: about 65000 pixels a side for
+// the dialog and each control, far more than any screen.
+TEST_F(DialogTest, TheLargestTemplateSizesRun) {
+  TemplateBuilder t(WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 32767, 32767, kTitle);
+  for (WORD id = 1; id <= 8; ++id)
+    t.item(WS_CHILD | WS_VISIBLE, -32768, 0, 32767, 32767, id, 0x0082, "everywhere");
+  SIZE client = {};
+  const INT_PTR r = runDialog(t.get(), owner, {[&](HWND d) {
+                                RECT rect = {};
+                                GetClientRect(d, &rect);
+                                client = {rect.right, rect.bottom};
+                                EndDialog(d, 7);
+                              }});
+  EXPECT_EQ(r, 7);
+  EXPECT_GT(client.cx, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_GT(client.cy, GetSystemMetrics(SM_CYSCREEN));
+}
+
 TEST_F(DialogTest, ATemplateWithoutItemsRuns) {
   TemplateBuilder t(WS_POPUP | WS_VISIBLE | WS_CAPTION, 10, 10, 100, 50, kTitle);
   bool found = false;

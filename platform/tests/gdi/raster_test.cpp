@@ -392,6 +392,18 @@ TEST(Pixels, SetAndGetInsideAndOutside) {
   EXPECT_EQ(CLR_INVALID, GetPixel(nullptr, 0, 0));
 }
 
+TEST(Pixels, SetOutsideTheSurfaceSetsNothingAndFails) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Wine returns the colour for a clipped pixel; Win32 returns CLR_INVALID";
+#endif
+  Canvas canvas(4, 3);
+  for (POINT p : {POINT{-1, 0}, POINT{0, -1}, POINT{4, 0}, POINT{0, 3}, POINT{INT32_MIN, 0},
+                  POINT{0, INT32_MAX}}) {
+    EXPECT_EQ(CLR_INVALID, SetPixel(canvas.dc(), p.x, p.y, RGB(1, 2, 3))) << p.x << "," << p.y;
+  }
+  EXPECT_TRUE(canvas.mask(RGB(1, 2, 3), RGB(1, 2, 3)).find('P') == std::string::npos);
+}
+
 }  // namespace
 
 namespace {
@@ -418,6 +430,23 @@ TEST(ExtremeArguments, FarAwayDrawingLeavesTheSurfaceAlone) {
   EXPECT_TRUE(untouched(canvas));
   ScrollDC(source.dc(), INT32_MIN, INT32_MAX, nullptr, nullptr, nullptr, nullptr);
   EXPECT_EQ(RGB(0, 0, 0), source.at(8, 8));
+}
+
+// The flat top of an ellipse 60000 wide, its pen 9 wide centred on the
+// outline's row 5: rows 1 to 9 are pen, from edge to edge of the canvas.
+TEST(ExtremeArguments, HugeWidePenEllipseDrawsTheRowsThatShow) {
+  Canvas canvas(12, 14);
+  HPEN pen = CreatePen(PS_SOLID, 9, kPen);
+  HGDIOBJ oldPen = SelectObject(canvas.dc(), pen);
+  HGDIOBJ oldBrush = SelectObject(canvas.dc(), GetStockObject(NULL_BRUSH));
+  EXPECT_TRUE(Ellipse(canvas.dc(), -30000, 5, 30012, 60005));
+  std::string expected;
+  for (int y = 0; y < canvas.height(); ++y)
+    expected += std::string(12, y >= 1 && y <= 9 ? 'P' : '.') + "\n";
+  EXPECT_EQ(expected, canvas.mask(kPen, kBrush));
+  SelectObject(canvas.dc(), oldBrush);
+  SelectObject(canvas.dc(), oldPen);
+  DeleteObject(pen);
 }
 
 TEST(ExtremeArguments, VeryWidePenCoversEverythingAround) {

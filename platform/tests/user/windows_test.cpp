@@ -79,6 +79,48 @@ TEST_F(Windows, ClientAreasMatchTheNonClientRules) {
   }
 }
 
+// A window may be far larger than the screen: it keeps the size it was
+// given, and its pixels beyond what can show read as CLR_INVALID.
+TEST_F(Windows, HugeWindowsKeepTheirSizeAndOnlyVisiblePixels) {
+  for (int side : {5000, 40000000}) {
+    SCOPED_TRACE(side);
+    HWND hwnd = CreateWindowExA(0, recorderClass(), "huge", WS_POPUP | WS_VISIBLE, 0, 0, side, side,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(hwnd, nullptr);
+    WindowGuard guard(hwnd);
+    EXPECT_EQ(side, clientSizeOf(hwnd).cx);
+    EXPECT_EQ(side, clientSizeOf(hwnd).cy);
+    HWND child = CreateWindowExA(0, recorderClass(), "child", WS_CHILD | WS_VISIBLE, 0, 0, side,
+                                 side, hwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(child, nullptr);
+    for (HWND window : {hwnd, child}) {
+      HDC dc = GetDC(window);
+      EXPECT_EQ(CLR_INVALID, GetPixel(dc, GetSystemMetrics(SM_CXSCREEN) + 10, 10));
+      EXPECT_EQ(CLR_INVALID, GetPixel(dc, 10, GetSystemMetrics(SM_CYSCREEN) + 10));
+      ReleaseDC(window, dc);
+    }
+  }
+}
+
+// Pixels that a move brings back onto the screen must be repainted: the
+// window's update region covers them and its next WM_PAINT draws them.
+TEST_F(Windows, MovingBackOntoTheScreenInvalidatesWhatItUncovers) {
+  const int screen = GetSystemMetrics(SM_CXSCREEN);
+  HWND hwnd = CreateWindowExA(0, recorderClass(), "edge", WS_POPUP | WS_VISIBLE, screen - 100, 0,
+                              300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(hwnd, nullptr);
+  WindowGuard guard(hwnd);
+  UpdateWindow(hwnd);
+  drainMessages();
+  ASSERT_TRUE(MoveWindow(hwnd, 0, 0, 300, 200, FALSE));
+  RECT update{};
+  ASSERT_TRUE(GetUpdateRect(hwnd, &update, FALSE)) << "nothing to repaint after the move";
+  EXPECT_LE(update.left, 100) << "the uncovered part starts at client x 100";
+  EXPECT_GE(update.right, 300);
+  EXPECT_LE(update.top, 0);
+  EXPECT_GE(update.bottom, 200);
+}
+
 TEST_F(Windows, ChildWithBorderLosesOnePixelEachSide) {
   HWND parent = createRecorder(WS_OVERLAPPEDWINDOW, 400, 300);
   WindowGuard guard(parent);
