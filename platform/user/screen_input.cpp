@@ -9,6 +9,18 @@ namespace {
 // The window's content (strip + client area) height above the client area.
 int stripHeight(const Window& w) { return w.hasMenuBar() ? GetSystemMetrics(SM_CYMENU) : 0; }
 
+// A window keeps pixels only where it can show, so a move into view brings
+// new pixels: they are invalidated for the window to paint, as Win32 repaints
+// what a user's move uncovers.
+void invalidateNewlyKept(HWND hwnd, const Window& w, int oldWidth, int oldHeight) {
+  const LONG width = w.surface.width, height = w.surface.height;
+  const RECT right{oldWidth, 0, width, height};
+  const RECT below{0, oldHeight, width, height};
+  for (const RECT& band : {right, below}) {
+    if (band.left < band.right && band.top < band.bottom) invalidateWindow(hwnd, &band, true);
+  }
+}
+
 }  // namespace
 
 void activationInput(HWND hwnd, bool active) {
@@ -54,7 +66,9 @@ void moveInput(HWND hwnd, POINT contentOrigin) {
   LONG dy = contentOrigin.y - (w->rect.top + inset.top - stripHeight(*w));
   if (dx == 0 && dy == 0) return;
   RECT r{w->rect.left + dx, w->rect.top + dy, w->rect.right + dx, w->rect.bottom + dy};
+  const int oldWidth = w->surface.width, oldHeight = w->surface.height;
   setWindowRect(hwnd, r);
+  if (Window* moved = findWindow(hwnd)) invalidateNewlyKept(hwnd, *moved, oldWidth, oldHeight);
 }
 
 }  // namespace zt::platform

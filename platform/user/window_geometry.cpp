@@ -49,25 +49,6 @@ void fitSurface(Window& w) {
                 visibleExtent(size.cy, origin.y, limitY));
 }
 
-namespace {
-
-// Refits the kept pixels after a move. Pixels that come to be kept because
-// the window moved into view are new, so they are invalidated for the window
-// to repaint, as Win32 repaints what a move uncovers.
-void refitAfterMove(HWND hwnd, Window& w) {
-  const LONG oldWidth = w.surface.width, oldHeight = w.surface.height;
-  fitSurface(w);
-  if (!IsWindowVisible(hwnd)) return;
-  const LONG width = w.surface.width, height = w.surface.height;
-  const RECT right{oldWidth, 0, width, height};
-  const RECT below{0, oldHeight, width, height};
-  for (const RECT& band : {right, below}) {
-    if (band.left < band.right && band.top < band.bottom) invalidateWindow(hwnd, &band, true);
-  }
-}
-
-}  // namespace
-
 POINT clientPosition(const Window& w) {
   RECT inset = nonClientInsets(w);
   return POINT{w.rect.left + inset.left, w.rect.top + inset.top};
@@ -98,7 +79,7 @@ void setWindowRect(HWND hwnd, const RECT& rect) {
   w->rect = rect;
   SIZE size = clientSize(*w);
   POINT pos = clientPosition(*w);
-  refitAfterMove(hwnd, *w);
+  fitSurface(*w);
   bool resized = size.cx != oldSize.cx || size.cy != oldSize.cy;
   if (resized) {
     // The update region never reaches outside the client area.
@@ -116,7 +97,7 @@ void clientAreaChanged(HWND hwnd, POINT originBefore, SIZE sizeBefore) {
   if (!w) return;
   SIZE size = clientSize(*w);
   POINT origin = clientPosition(*w);
-  refitAfterMove(hwnd, *w);
+  fitSurface(*w);
   screenWindowMoved(hwnd);
   if (origin.x != originBefore.x || origin.y != originBefore.y) {
     SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
