@@ -107,7 +107,8 @@ if ! await '^ready' "$dialog_log"; then
 else
   read -r _ fx fy < <(grep '^ready' "$dialog_log")
   wid=$(xdotool search --name '^dialog under test$' | head -1)
-  xdotool windowfocus --sync "$wid"
+  # The layer gives the dialog the desktop's focus itself (no windowfocus).
+  for _ in $(seq 50); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$wid" ] && break; sleep 0.1; done
   xdotool mousemove $((fx + 10)) $((fy + 8)) click 1
   xdotool type --delay 20 "hello there"
   xdotool key ctrl+a ctrl+c
@@ -128,6 +129,11 @@ else
   got=$(grep '^okay' "$dialog_log")
   [ "$got" = "$want" ] && echo "ok   Ctrl+V pasted the X clipboard's text" ||
     fail "pasting gave '$got' instead of '$want'"
+  # Nobody clicks the owner: the desktop's focus must come back to it.
+  xdotool key x
+  await '^owner-key' "$dialog_log" && grep -q '^owner-key 88$' "$dialog_log" &&
+    echo "ok   after the dialog, keys reach its owner" ||
+    fail "after the dialog, the owner got no key: $(grep '^owner-key' "$dialog_log")"
   kill "$clip_pid" 2>/dev/null
 fi
 for _ in $(seq 20); do kill -0 "$dialog_pid" 2>/dev/null || break; sleep 0.1; done

@@ -31,6 +31,9 @@ void leaveWindow(HWND hwnd) {
       }
     }
     SetActiveWindow(next);
+    // The desktop's keyboard focus follows: it would otherwise stay with the
+    // window that left (on X, nowhere once that window is gone).
+    if (next) screenWindowShown(next, true, true);
   }
   if (focusWindow && isSelfOrDescendant(hwnd, focusWindow)) {
     Window* w = findWindow(hwnd);
