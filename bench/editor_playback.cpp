@@ -11,6 +11,8 @@
 #include "long_playback.h"
 #include "package.h"
 
+using namespace zt::package;
+
 int main(int argc, char** argv) {
   const long events = argc > 1 ? std::atol(argv[1]) : 1000000;
   char folder[] = "/tmp/zt738-playback-XXXXXX";

@@ -7,6 +7,8 @@
 #include "app/editor_state.h"
 #include "package.h"
 
+using namespace zt::package;
+
 namespace {
 
 Display& display() {

@@ -10,6 +10,8 @@
 
 #include "package.h"
 
+using namespace zt::package;
+
 namespace {
 
 constexpr int MeasureMs = 3000;

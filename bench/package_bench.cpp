@@ -3,6 +3,8 @@
 
 #include "package.h"
 
+using namespace zt::package;
+
 namespace {
 
 Display& display() {

@@ -11,6 +11,8 @@
 #include "script_line.h"
 #include "zt738.h"
 
+using namespace zt::package;
+
 namespace {
 
 void require(bool condition, const char* what) {

@@ -8,6 +8,8 @@
 #include "package.h"
 #include "scratch_dir.h"
 
+using namespace zt::package;
+
 namespace {
 
 constexpr long kEvents = 20000 / leak_meter::kScaleDown;

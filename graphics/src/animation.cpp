@@ -1,6 +1,8 @@
 // The tick timer and the program's two setters.
 #include "package.h"
 
+namespace zt::package {
+
 namespace {
 
 // The setters act only while the graphics window exists.
@@ -39,3 +41,5 @@ int ZT738_set_logging(int on) {
   if (logging) ZT738_show_text_window(1);
   return 1;
 }
+
+}  // namespace zt::package

@@ -1,6 +1,8 @@
 // Canvas-wide operations: copy it to the window, wipe it white.
 #include "package.h"
 
+namespace zt::package {
+
 int ZT738_refresh() {
   if (logging) ZT738_console_printf("Flushing the graphics window\n");
   if (canvasDirty) ZT738_copy_canvas(windowDC);
@@ -17,3 +19,5 @@ int ZT738_erase() {
   canvasDirty = true;
   return 1;
 }
+
+}  // namespace zt::package

@@ -1,6 +1,8 @@
 // The package's fixed colour table and the colour check.
 #include "package.h"
 
+namespace zt::package {
+
 const COLORREF colourRgb[COLOUR_COUNT] = {
     RGB(0, 0, 0),       RGB(255, 255, 255), RGB(255, 0, 0),     RGB(0, 255, 0),
     RGB(0, 0, 255),     RGB(255, 255, 0),   RGB(255, 0, 255),   RGB(0, 255, 255),
@@ -22,3 +24,5 @@ int ZT738_check_colour(int colour) {
   ZT738_console_printf("Illegal color %d; using RED.\n", colour);
   return COLOUR_RED;
 }
+
+}  // namespace zt::package

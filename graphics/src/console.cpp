@@ -7,13 +7,19 @@
 
 #include "package.h"
 
+namespace zt::package {
+
 namespace {
 
 int nextSlot(int slot) { return slot == CONSOLE_SLOTS - 1 ? 0 : slot + 1; }
 
 }  // namespace
 
+}  // namespace zt::package
+
+// Public (zt738.h).
 int ZT738_console_printf(const char* format, ...) {
+  using namespace zt::package;
   char buffer[FORMAT_BUFFER_SIZE];
   va_list args;
   va_start(args, format);
@@ -28,6 +34,8 @@ int ZT738_console_printf(const char* format, ...) {
   ZT738_console_put_line(buffer);
   return ZT738_formatted_length(produced);
 }
+
+namespace zt::package {
 
 std::vector<std::string> ZT738_console_lines() {
   std::vector<std::string> lines;
@@ -70,3 +78,5 @@ void ZT738_console_put_line(char* line) {
   SelectObject(dc, oldFont);
   ReleaseDC(textWindow, dc);
 }
+
+}  // namespace zt::package

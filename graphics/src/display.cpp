@@ -3,6 +3,8 @@
 
 #include "package.h"
 
+using namespace zt::package;
+
 Display::Display() : width(600), height(500) {
   if (displayExists) {
     char reply[GETS_CAPACITY] = {};

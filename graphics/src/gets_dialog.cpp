@@ -5,6 +5,8 @@
 #include "package.h"
 #include "replay_hooks.h"
 
+namespace zt::package {
+
 char* getsResult = nullptr;
 
 namespace {
@@ -97,7 +99,11 @@ void ZT738_build_gets_template(const char* prompt, unsigned char out[GETS_TEMPLA
   w.word(0);
 }
 
+}  // namespace zt::package
+
+// Public (zt738.h).
 int ZT738_gets(const char* prompt, char* result) {
+  using namespace zt::package;
   alignas(4) unsigned char dialogTemplate[GETS_TEMPLATE_SIZE];
   ZT738_build_gets_template(prompt, dialogTemplate);
   const INT_PTR outcome = DialogBoxIndirectParamA(
@@ -105,6 +111,8 @@ int ZT738_gets(const char* prompt, char* result) {
       ZT738_gets_dialog_proc, reinterpret_cast<LPARAM>(result));
   return outcome != -1 ? 1 : 0;
 }
+
+namespace zt::package {
 
 INT_PTR CALLBACK ZT738_gets_dialog_proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -121,3 +129,5 @@ INT_PTR CALLBACK ZT738_gets_dialog_proc(HWND dialog, UINT message, WPARAM wParam
       return 0;
   }
 }
+
+}  // namespace zt::package

@@ -3,6 +3,8 @@
 // shortcuts and timer ticks go to the menu side.
 #include "package.h"
 
+namespace zt::package {
+
 namespace {
 
 void onKeyDown(WPARAM key) {
@@ -42,15 +44,13 @@ LRESULT CALLBACK ZT738_graphics_window_proc(HWND window, UINT message, WPARAM wP
       ZT738_timer_tick();
       return 0;
     case WM_LBUTTONDOWN:
-      pendingKind = EventMouse;
-      pendingX = static_cast<int>(LOWORD(lParam)) - centreX;
-      pendingY = centreY - static_cast<int>(HIWORD(lParam));
+      pending = PendingEvent{EventMouse, static_cast<int>(LOWORD(lParam)) - centreX,
+                             centreY - static_cast<int>(HIWORD(lParam))};
       return 0;
     case WM_CHAR:
-      if (!ctrlDown) {
-        pendingKind = EventKey;
-        pendingKey = static_cast<char>(static_cast<unsigned char>(wParam & 0xFF));
-      }
+      if (!ctrlDown)
+        pending = PendingEvent{EventKey, 0, 0,
+                               static_cast<char>(static_cast<unsigned char>(wParam & 0xFF))};
       return 0;
     case WM_KEYDOWN:
       onKeyDown(wParam);
@@ -72,3 +72,5 @@ LRESULT CALLBACK ZT738_graphics_window_proc(HWND window, UINT message, WPARAM wP
       return DefWindowProcA(window, message, wParam, lParam);
   }
 }
+
+}  // namespace zt::package

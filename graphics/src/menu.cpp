@@ -2,6 +2,8 @@
 #include "package.h"
 #include "script.h"
 
+namespace zt::package {
+
 namespace {
 
 void check(int command, bool on) {
@@ -106,3 +108,5 @@ void ZT738_shortcut_key(WPARAM key) {
       break;
   }
 }
+
+}  // namespace zt::package

@@ -7,11 +7,16 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "win32.h"
 #include "zt738.h"
+
+// Everything of the package that a program does not see lives in
+// zt::package, so that a program may give its own globals any name.
+namespace zt::package {
 
 // ---------------------------------------------------------------- constants
 constexpr int FORMAT_BUFFER_SIZE = 1024;  // formatting buffer of console lines and drawn text
@@ -84,11 +89,18 @@ extern bool canvasDirty;  // canvas changed since it was last copied to the wind
 extern int centreX;       // client-area position of the logical origin
 extern int centreY;
 
-// The event that the wait assembles; reset at the start of every wait.
-extern int pendingKind;  // -1 while nothing has arrived, else an EventKind
-extern int pendingX;
-extern int pendingY;
-extern char pendingKey;
+// One event as the wait hands it out: a mouse event carries x and y, a key
+// event its character; the other fields are 0.
+struct PendingEvent {
+  int kind = EventNone;  // an EventKind
+  int x = 0;
+  int y = 0;
+  char key = 0;
+};
+
+// The event that the wait assembles: empty until one arrives, emptied at the
+// start of every wait.
+extern std::optional<PendingEvent> pending;
 
 extern bool ctrlDown;
 extern bool tickArrived;
@@ -182,3 +194,5 @@ INT_PTR CALLBACK ZT738_gets_dialog_proc(HWND dialog, UINT message, WPARAM wParam
 // which must start on a 4-byte boundary.
 constexpr int GETS_TEMPLATE_SIZE = 292;
 void ZT738_build_gets_template(const char* prompt, unsigned char out[GETS_TEMPLATE_SIZE]);
+
+}  // namespace zt::package

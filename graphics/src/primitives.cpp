@@ -7,6 +7,8 @@
 #include "package.h"
 #include "saturate.h"
 
+namespace zt::package {
+
 namespace {
 
 // -INT_MIN does not exist; the largest int stands in for it.
@@ -127,3 +129,5 @@ int ZT738_draw_textf(int colour, int x, int y, int pointSize, const char* format
   ZT738_draw_text(colour, x, y, pointSize, buffer);
   return ZT738_formatted_length(produced);
 }
+
+}  // namespace zt::package

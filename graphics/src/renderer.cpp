@@ -5,6 +5,8 @@
 #include "package.h"
 #include "saturate.h"
 
+namespace zt::package {
+
 namespace {
 
 // Canvas coordinates of logical points, computed wide and held within int.
@@ -87,3 +89,5 @@ void ZT738_render_request(const DrawRequest& request) {
   }
   canvasDirty = true;
 }
+
+}  // namespace zt::package

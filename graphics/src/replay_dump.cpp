@@ -7,6 +7,8 @@
 #include "package.h"
 #include "replay_hooks.h"
 
+namespace zt::package {
+
 bool ZT738_write_client_pixels(const std::string& path) {
   // The client area shows the canvas from its top-left corner.
   RECT client = {};
@@ -42,3 +44,5 @@ bool ZT738_write_console_lines(const std::string& path) {
   const bool ok = std::ferror(file) == 0;
   return std::fclose(file) == 0 && ok;
 }
+
+}  // namespace zt::package

@@ -8,6 +8,8 @@
 
 #include "package.h"
 
+namespace zt::package {
+
 namespace {
 
 ReplaySettings replay;
@@ -110,3 +112,5 @@ void ZT738_replay_dialog_opened(HWND dialog) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IdGetsOkay, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, IdGetsOkay)));
 }
+
+}  // namespace zt::package

@@ -18,6 +18,8 @@
 
 #include "win32.h"
 
+namespace zt::package {
+
 struct ReplaySettings {
   bool active = false;
   std::string pixelsPath;            // empty: no picture
@@ -50,3 +52,5 @@ void ZT738_replay_dialog_opened(HWND dialog);
 // could not be written.
 bool ZT738_write_client_pixels(const std::string& path);
 bool ZT738_write_console_lines(const std::string& path);
+
+}  // namespace zt::package

@@ -5,8 +5,12 @@
 
 #include <climits>
 
+namespace zt::package {
+
 constexpr int ZT738_saturate_int(long long value) {
   if (value > INT_MAX) return INT_MAX;
   if (value < INT_MIN) return INT_MIN;
   return static_cast<int>(value);
 }
+
+}  // namespace zt::package

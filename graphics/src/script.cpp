@@ -8,6 +8,8 @@
 #include "package.h"
 #include "script_line.h"
 
+namespace zt::package {
+
 FILE* scriptFile = nullptr;
 int playbackPeriodicLeft = 0;
 
@@ -45,12 +47,7 @@ void stopRecording() {
 
 // The script's event replaces the whole pending event, including the fields
 // of a live event that the same pump pass produced.
-void setPending(int kind, int x, int y, char key) {
-  pendingKind = kind;
-  pendingX = x;
-  pendingY = y;
-  pendingKey = key;
-}
+void setPending(int kind, int x, int y, char key) { pending = PendingEvent{kind, x, y, key}; }
 
 void endOfScript() {
   ZT738_console_printf("EOF encountered in script file %s\n", SCRIPT_FILE_NAME);
@@ -159,3 +156,5 @@ void ZT738_request_play_one() {
   animating = false;
   oneFrameRequested = false;
 }
+
+}  // namespace zt::package

@@ -7,6 +7,8 @@
 // script file slot: starting one first ends the other.
 #pragma once
 
+namespace zt::package {
+
 // Periodic events still to be given from the "ZT738_PERIODIC" line that the
 // player read last. The recorder's run has its own counter, periodicCount.
 extern int playbackPeriodicLeft;
@@ -24,3 +26,5 @@ void ZT738_toggle_playback();
 // Play One Script (Ctrl+O): one script event in the next wait. Ends a running
 // recording first, as Playback Script does.
 void ZT738_request_play_one();
+
+}  // namespace zt::package

@@ -6,6 +6,8 @@
 #include "saturate.h"
 #include "zt738.h"
 
+namespace zt::package {
+
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -116,3 +118,5 @@ int ZT738_script_number(const char* run, int length) {
   }
   return ZT738_saturate_int(negative ? -magnitude : magnitude);
 }
+
+}  // namespace zt::package

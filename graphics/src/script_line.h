@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+namespace zt::package {
+
 // Bytes of the line buffer: a longer line is read in pieces of 511
 // characters, each of which counts as a line.
 constexpr int SCRIPT_LINE_CAPACITY = 512;
@@ -49,3 +51,5 @@ ScriptLine ZT738_parse_script_line(const char* line, int length);
 // Converts a run of digits and minus signs as atoi would (leading minus,
 // then digits, the rest ignored), saturating at the int range.
 int ZT738_script_number(const char* run, int length);
+
+}  // namespace zt::package

@@ -3,6 +3,8 @@
 #include "package.h"
 #include "replay_hooks.h"
 
+namespace zt::package {
+
 namespace {
 
 void registerClass(HINSTANCE hInstance, const char* name, WNDPROC procedure) {
@@ -60,3 +62,5 @@ int ZT738_stop() {
 }
 
 void ZT738_show_text_window(int show) { ShowWindow(textWindow, show != 0 ? SW_SHOW : SW_HIDE); }
+
+}  // namespace zt::package

@@ -1,6 +1,8 @@
 // The package's module-level state, one set per process.
 #include "package.h"
 
+namespace zt::package {
+
 HINSTANCE startInstance = nullptr;
 HINSTANCE startPrevInstance = nullptr;
 char* startCmdLine = nullptr;
@@ -18,10 +20,7 @@ bool canvasDirty = true;  // the first pump pass copies the canvas
 int centreX = 0;
 int centreY = 0;
 
-int pendingKind = -1;
-int pendingX = 0;
-int pendingY = 0;
-char pendingKey = 0;
+std::optional<PendingEvent> pending;
 
 bool ctrlDown = false;
 bool tickArrived = false;
@@ -41,3 +40,5 @@ bool displayExists = false;
 std::string consoleHistory[CONSOLE_SLOTS];
 int consoleFirst = -1;
 int consoleNext = 0;
+
+}  // namespace zt::package

@@ -4,6 +4,8 @@
 
 #include "package.h"
 
+namespace zt::package {
+
 namespace {
 
 // Replays the stored lines oldest first; each one scrolls the window up.
@@ -35,3 +37,5 @@ LRESULT CALLBACK ZT738_text_window_proc(HWND window, UINT message, WPARAM wParam
       return DefWindowProcA(window, message, wParam, lParam);
   }
 }
+
+}  // namespace zt::package

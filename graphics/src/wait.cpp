@@ -2,6 +2,8 @@
 #include "package.h"
 #include "replay_hooks.h"
 
+namespace zt::package {
+
 void ZT738_copy_canvas(HDC target) {
   BitBlt(target, 0, 0, CANVAS_WIDTH, CANVAS_HEIGHT, canvas, 0, 0, SRCCOPY);
   canvasDirty = false;
@@ -11,7 +13,7 @@ bool ZT738_pump() {
   MSG message = {};
   const bool took = PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0;
   if (took && message.message == WM_QUIT) {
-    pendingKind = EventQuit;
+    pending = PendingEvent{EventQuit};
     return true;
   }
   if (took) {
@@ -24,14 +26,16 @@ bool ZT738_pump() {
 
 namespace {
 
+bool isPending(int kind) { return pending && pending->kind == kind; }
+
 // The wait is over once an event is pending, unless it is a periodic event
 // still waiting for its tick.
-bool eventReady() { return pendingKind != -1 && !(pendingKind == EventPeriodic && !tickArrived); }
+bool eventReady() { return pending && !(isPending(EventPeriodic) && !tickArrived); }
 
 // Hands the finished event to the script recorder: periodic events are
 // counted into a run, any other event first writes the run and then itself.
-void recordEvent() {
-  if (pendingKind == EventPeriodic) {
+void recordEvent(const PendingEvent& event) {
+  if (event.kind == EventPeriodic) {
     ++periodicCount;
     return;
   }
@@ -39,20 +43,17 @@ void recordEvent() {
     ZT738_record_event(EventPeriodic, 0, 0, 0);
     periodicCount = 0;
   }
-  if (pendingKind != EventQuit) ZT738_record_event(pendingKind, pendingX, pendingY, pendingKey);
+  if (event.kind != EventQuit) ZT738_record_event(event.kind, event.x, event.y, event.key);
 }
 
 }  // namespace
 
 int ZT738_next_event(int* x, int* y, char* key) {
-  pendingKind = -1;
-  pendingKey = 0;
-  pendingY = 0;
-  pendingX = 0;
+  pending.reset();
 
   while (!eventReady()) {
     const bool took = ZT738_pump();
-    if (pendingKind == EventQuit) break;
+    if (isPending(EventQuit)) break;
     if (playOneRequested || playingBack) {
       playOneRequested = false;
       if (ZT738_play_event() == 1) break;
@@ -60,8 +61,8 @@ int ZT738_next_event(int* x, int* y, char* key) {
       playingBack = false;
       ZT738_replay_playback_ended();
     }
-    if ((animating || oneFrameRequested) && pendingKind == -1) {
-      pendingKind = EventPeriodic;
+    if ((animating || oneFrameRequested) && !pending) {
+      pending = PendingEvent{EventPeriodic};
       tickArrived = false;
       oneFrameRequested = false;
       playOneRequested = false;
@@ -72,10 +73,15 @@ int ZT738_next_event(int* x, int* y, char* key) {
     if (!took && !canvasDirty && !playingBack && !playOneRequested && !eventReady()) WaitMessage();
   }
 
-  if (recording) recordEvent();
+  // The loop ends with an event pending (playback puts one there before it
+  // breaks out).
+  const PendingEvent event = pending.value_or(PendingEvent{});
+  if (recording) recordEvent(event);
 
-  if (x != nullptr) *x = pendingX;
-  if (y != nullptr) *y = pendingY;
-  if (key != nullptr) *key = pendingKey;
-  return quitRequested ? static_cast<int>(EventQuit) : pendingKind;
+  if (x != nullptr) *x = event.x;
+  if (y != nullptr) *y = event.y;
+  if (key != nullptr) *key = event.key;
+  return quitRequested ? static_cast<int>(EventQuit) : event.kind;
 }
+
+}  // namespace zt::package

@@ -3,10 +3,10 @@
 #include "package.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
-  startInstance = hInstance;
-  startPrevInstance = hPrevInstance;
-  startCmdLine = lpCmdLine;
-  startCmdShow = nCmdShow;
+  zt::package::startInstance = hInstance;
+  zt::package::startPrevInstance = hPrevInstance;
+  zt::package::startCmdLine = lpCmdLine;
+  zt::package::startCmdShow = nCmdShow;
   editorMain();
   return 0;
 }

@@ -8,6 +8,8 @@
 
 #include "package.h"
 
+using namespace zt::package;
+
 namespace {
 
 int editorCalls = 0;

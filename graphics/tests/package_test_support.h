@@ -7,6 +7,9 @@
 
 #include "package.h"
 
+// The tests look into the package's own state.
+using namespace zt::package;
+
 // The test process's one Display, constructed on first use with the
 // program's own instance.
 Display& sharedDisplay();

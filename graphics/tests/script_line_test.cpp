@@ -13,6 +13,8 @@
 #include "script_line.h"
 #include "zt738.h"
 
+using namespace zt::package;
+
 namespace {
 
 ScriptLine parse(const std::string& line) {
