@@ -1,12 +1,10 @@
-// GetGuiResources and GetProcessHandleCount: how many GDI and USER objects
-// and kernel handles the process holds, counted in the handle table, so that
-// a program can watch for leaks as on Win32.
+// GetGuiResources: how many GDI and USER objects the process holds, counted
+// in the handle table, so that a program can watch for leaks as on Win32.
+// The kernel's side (GetCurrentProcess, GetProcessHandleCount) is in core/.
 #include "gdi_objects.h"
 #include "handles.h"
 
 using namespace zt::platform;
-
-HANDLE GetCurrentProcess(void) { return reinterpret_cast<HANDLE>(static_cast<intptr_t>(-1)); }
 
 DWORD GetGuiResources(HANDLE process, DWORD flags) {
   if (process != GetCurrentProcess()) return 0;
@@ -22,13 +20,4 @@ DWORD GetGuiResources(HANDLE process, DWORD flags) {
     count += liveHandles(kind);
   }
   return static_cast<DWORD>(count - stock);
-}
-
-BOOL GetProcessHandleCount(HANDLE process, LPDWORD count) {
-  if (process != GetCurrentProcess() || count == nullptr) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return FALSE;
-  }
-  *count = static_cast<DWORD>(liveHandles(HandleKind::File));
-  return TRUE;
 }
