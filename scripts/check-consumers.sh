@@ -131,7 +131,7 @@ build_with_pkg_config() {
   flags=$(env "$pkg_config_path=$prefix/lib/pkgconfig" pkg-config --cflags --libs zt738) ||
     fail "pkg-config does not find zt738 in $prefix"
   local sources=("${examples[@]/#/$prefix/share/doc/zt738/examples/}")
-  for source in "${sources[@]/%/.cpp}" "$work/tutorial/main.cpp"; do
+  for source in "${sources[@]/%/.cpp}" "$work/tutorial/main.cpp" "$root/packaging/tests/everyday_names.cpp"; do
     local program
     program=$work/$name/$(basename "$source" .cpp)$exe_suffix
     # shellcheck disable=SC2086 # the flags are words
@@ -161,6 +161,7 @@ prefix=$work/prefix
 quiet install cmake --install "$build" --prefix "$prefix" || fail "cmake --install failed"
 installed=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
 expect_clean "the installed tree" "$installed"
+"$root/scripts/check-symbols.sh" "$mode" "$prefix"/lib/libzt738*.a || fail "the installed libraries define names that are not public"
 echo "installed tree: $(du -sk "$prefix" | cut -f1) KiB, $(wc -l <<<"$installed") files"
 
 case $mode in
@@ -177,6 +178,7 @@ native)
     run_quits "$example (pkg-config)" "$work/pkg-config/$example"
   done
   run_starts "the tutorial's program (find_package)" "$work/cmake/tutorial/first_program"
+  run_quits "a program with everyday global names" "$work/pkg-config/everyday_names"
   run_starts "the tutorial's program (pkg-config)" "$work/pkg-config/main"
 
   # The Debian package: the same files under /usr, and a Depends line that
@@ -241,6 +243,7 @@ windows)
         run_quits "$example.exe (find_package, Wine)" wine "$work/cmake/examples/$example.exe"
         run_quits "$example.exe (pkg-config, Wine)" wine "$work/pkg-config/$example.exe"
       done
+      run_quits "a program with everyday global names (Wine)" wine "$work/pkg-config/everyday_names.exe"
     else
       echo "(no Wine prefix and display: the Windows programs were built, not run)"
     fi
