@@ -26,13 +26,18 @@ else()
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION libdevel)
-  # zt738-replay writes its pictures with libpng.
+  # Depends: the packages of the shared libraries that the programs under
+  # bin/ load, found by dpkg-shlibdeps, and the font that the layer draws
+  # text with, which no program names.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
+  # Recommends: the development packages of what the installed tree links
+  # (zt738-replay writes its pictures with libpng).
   set(zt738_deb_external ${zt738_external})
   if(TARGET zt738-replay)
     list(APPEND zt738_deb_external PNG::PNG)
   endif()
-  zt738_debian_depends("${zt738_deb_external}" CPACK_DEBIAN_PACKAGE_DEPENDS
-    CPACK_DEBIAN_PACKAGE_RECOMMENDS)
+  zt738_debian_recommends("${zt738_deb_external}" CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 endif()
 
 include(CPack)

@@ -6,14 +6,16 @@
 
 # One row per library the package may link:
 #   CMake target | find_dependency() package | pkg-config module |
-#   Debian runtime package | Debian development package
+#   Debian development package
+# (The Debian package's runtime dependencies come from dpkg-shlibdeps, which
+# reads them off the programs themselves: see CPackSettings.cmake.)
 set(zt738_dependency_table
-  "Freetype::Freetype|Freetype|freetype2|libfreetype6|libfreetype-dev"
-  "Fontconfig::Fontconfig|Fontconfig|fontconfig|libfontconfig1|libfontconfig-dev"
-  "SDL2::SDL2|SDL2|sdl2|libsdl2-2.0-0|libsdl2-dev"
-  "X11::X11|X11|x11|libx11-6|libx11-dev"
-  "PNG::PNG|PNG|libpng|libpng16-16|libpng-dev"
-  "Threads::Threads|Threads||libc6|libc6-dev")
+  "Freetype::Freetype|Freetype|freetype2|libfreetype-dev"
+  "Fontconfig::Fontconfig|Fontconfig|fontconfig|libfontconfig-dev"
+  "SDL2::SDL2|SDL2|sdl2|libsdl2-dev"
+  "X11::X11|X11|x11|libx11-dev"
+  "PNG::PNG|PNG|libpng|libpng-dev"
+  "Threads::Threads|Threads||libc6-dev")
 
 # zt738_dependency_field(TARGET INDEX OUT): column INDEX of TARGET's row, or
 # "NOTFOUND" when the table has no row for it.
@@ -151,24 +153,18 @@ function(zt738_pkg_config_fields targets external libs_out requires_out)
   set(${requires_out} "${requires}" PARENT_SCOPE)
 endfunction()
 
-# zt738_debian_depends(EXTERNAL DEPENDS_OUT RECOMMENDS_OUT): the Debian
-# package's Depends (what the editor needs to run) and Recommends (what a
-# program built on the installed libraries needs to link).
-function(zt738_debian_depends external depends_out recommends_out)
-  set(depends libc6 libstdc++6 libgcc-s1 fonts-dejavu-core)
+# zt738_debian_recommends(EXTERNAL OUT): the Debian package's Recommends,
+# what a program built on the installed libraries needs to link: the
+# compiler, pkg-config and the development package of every library.
+function(zt738_debian_recommends external out)
   set(recommends g++ pkg-config)
   foreach(item IN LISTS external)
     if(item MATCHES "::")
-      zt738_dependency_field(${item} 3 runtime)
-      zt738_dependency_field(${item} 4 development)
-      list(APPEND depends ${runtime})
+      zt738_dependency_field(${item} 3 development)
       list(APPEND recommends ${development})
     endif()
   endforeach()
-  list(REMOVE_DUPLICATES depends)
   list(REMOVE_DUPLICATES recommends)
-  list(JOIN depends ", " depends)
   list(JOIN recommends ", " recommends)
-  set(${depends_out} "${depends}" PARENT_SCOPE)
-  set(${recommends_out} "${recommends}" PARENT_SCOPE)
+  set(${out} "${recommends}" PARENT_SCOPE)
 endfunction()

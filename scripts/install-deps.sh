@@ -11,6 +11,8 @@ packages=(
   libpng-dev
   # the consumer checks: the Windows ZIP's contents
   unzip
+  # the Debian package's Depends (dpkg-shlibdeps reads them off the programs)
+  dpkg-dev file
   # on-screen windows
   libsdl2-dev
   # Windows build and its tests under Wine in a virtual X server
