@@ -1,12 +1,14 @@
 // Choosing the driver from the list below: ZT738_VIDEO names one if set,
 // else the first (the screen). A screen that cannot be opened ends the
-// program with one line on stderr: it never runs invisibly.
+// program with one line on stderr: it never runs invisibly. Once chosen,
+// SIGINT, SIGTERM and SIGHUP quit the program (quit_signals.cpp).
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "driver.h"
+#include "quit_signals.h"
 
 namespace zt::platform {
 namespace {
@@ -37,7 +39,10 @@ const Driver& choose() {
     std::exit(1);
   }
   std::string whyNot;
-  if (const Driver* opened = entry->open(whyNot)) return *opened;
+  if (const Driver* opened = entry->open(whyNot)) {
+    installQuitSignals();
+    return *opened;
+  }
   std::fprintf(stderr,
                "zt738: cannot open a display (%s); run it on a desktop, in a virtual X "
                "server (xvfb-run), or without windows with ZT738_VIDEO=headless\n",

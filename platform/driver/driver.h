@@ -13,7 +13,8 @@
 // client area, with the window's visible children composed in; the caption
 // and border are the desktop's. The layer keeps every window's geometry as
 // the headless driver reports it, so client sizes and origins never depend on
-// the driver.
+// the driver. A driver places a window by its outer rectangle, as Win32 does:
+// the desktop's frame, whatever its size, goes where the layer's is.
 #pragma once
 
 #include <chrono>
@@ -27,6 +28,7 @@ namespace zt::platform {
 
 // What a driver needs to know of a top-level window.
 struct WindowFrame {
+  RECT outer{};            // screen rectangle of the whole window, frame included
   RECT content{};          // screen rectangle of the content (strip + client area)
   int stripHeight = 0;     // rows of the non-client strip at the top of the content
   std::string title;       // the caption text

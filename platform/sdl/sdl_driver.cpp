@@ -1,5 +1,6 @@
 // The screen driver on SDL2 (see driver.h and sdl_driver.h): its table,
-// opening the desktop's display, the screen's size and the clipboard.
+// opening the desktop's display (and choosing its scale, sdl_scale.cpp), the
+// screen's size and the clipboard.
 //
 // Only SDL's video subsystem is started (others make the wait poll), and the
 // plain window surface is used (framebuffer acceleration off: under a virtual
@@ -9,15 +10,16 @@
 #include <string>
 
 #include "sdl_driver.h"
+#include "sdl_scale.h"
 #include "sdl_text.h"
 
 namespace zt::platform::sdl {
 namespace {
 
+// The layer's screen: the screen's pixels divided by the scale.
 SIZE screenSize() {
-  SDL_Rect bounds;
-  if (SDL_GetDisplayBounds(0, &bounds) != 0) return SIZE{1280, 1024};
-  return SIZE{bounds.w, bounds.h};
+  SIZE pixels = screenPixels();
+  return SIZE{pixels.cx / state().scale, pixels.cy / state().scale};
 }
 
 std::string clipboardText() {
@@ -56,6 +58,8 @@ const Driver* openScreenDriver(std::string& whyNot) {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  // SIGINT and SIGTERM are the layer's (quit_signals.cpp), not SDL_QUIT.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   // A desktop's display only: not the console's framebuffer, nor SDL's
   // invisible drivers (unless SDL_VIDEODRIVER asks for them).
   std::string drivers;
@@ -72,6 +76,8 @@ const Driver* openScreenDriver(std::string& whyNot) {
     return nullptr;
   }
   sdl::state().wakeEvent = SDL_RegisterEvents(1);
+  sdl::state().scale = sdl::chooseScale();
+  if (std::string(SDL_GetCurrentVideoDriver()) == "x11") sdl::passOverGoneWindows();
   return &sdl::kScreen;
 }
 

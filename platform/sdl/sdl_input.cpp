@@ -1,5 +1,7 @@
 // Input: SDL's events turned into the layer's input calls (driver.h), with
-// pointer positions made screen points by the layer's origin of the window;
+// screen pixels divided by the screen's scale and pointer positions made
+// screen points by the layer's origin of the window; a window that the
+// desktop maps, frames, exposes or moves is presented whole again;
 // waiting in SDL_WaitEventTimeout, woken by an event of our own type. Keys
 // reach the layer as virtual-key codes (sdl_keys.cpp). SDL_QUIT is not a
 // quit of the program. Depends on SDL2.
@@ -11,10 +13,22 @@
 namespace zt::platform::sdl {
 namespace {
 
+// Screen pixels to the layer's pixels: rounded down, also left of 0.
+int unscale(int v) {
+  int scale = state().scale;
+  return v >= 0 ? v / scale : -((-v + scale - 1) / scale);
+}
+
 POINT screenPoint(HWND hwnd, int x, int y) {
   ScreenWindow* w = byHandle(hwnd);
   POINT origin = w ? w->origin : POINT{};
-  return POINT{origin.x + x, origin.y + y};
+  return POINT{origin.x + unscale(x), origin.y + unscale(y)};
+}
+
+// The desktop moved the window: the layer's content origin for its client
+// area at screen pixel (x, y).
+POINT contentOrigin(const ScreenWindow& w, int x, int y) {
+  return POINT{unscale(x - w.shift.x), unscale(y - w.shift.y)};
 }
 
 DWORD buttonFlag(Uint8 button, bool down) {
@@ -29,6 +43,7 @@ void windowEvent(const SDL_WindowEvent& e) {
   HWND hwnd = byId(e.windowID);
   ScreenWindow* w = byHandle(hwnd);
   if (!w) return;
+  fprintf(stderr, "event %p %d %d %d\n", (void*)hwnd, e.event, e.data1, e.data2);
   switch (e.event) {
     case SDL_WINDOWEVENT_CLOSE:
       closeInput(hwnd);
@@ -40,21 +55,46 @@ void windowEvent(const SDL_WindowEvent& e) {
       activationInput(hwnd, false);
       break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
+      w->drawnInto = nullptr;  // SDL replaces the window surface
       if (!w->applying) {
         w->applying = true;
-        sizeInput(hwnd, SIZE{e.data1, e.data2});
+        sizeInput(hwnd, SIZE{unscale(e.data1), unscale(e.data2)});
         if ((w = byHandle(hwnd)) != nullptr) w->applying = false;
       }
+      refresh(hwnd);
       break;
-    case SDL_WINDOWEVENT_MOVED:
-      if (!w->applying && (e.data1 != w->origin.x || e.data2 != w->origin.y)) {
+    case SDL_WINDOWEVENT_MOVED: {
+      // A window manager that framed the window moves it by the frame: put
+      // the frame where the layer asked instead of reporting a move.
+      if (!w->applying && frameExtentsOf(*w) != w->extents) {
+        place(*w);
+        refresh(hwnd);
+        break;
+      }
+      POINT at = clientPositionOf(*w);  // the event's position may be stale
+      if (w->placingUntil != 0) {
+        bool there = at.x == w->placing.x && at.y == w->placing.y;
+        if (there || SDL_TICKS_PASSED(SDL_GetTicks(), w->placingUntil)) w->placingUntil = 0;
+        if (!there && w->placingUntil != 0) {
+          refresh(hwnd);
+          break;
+        }
+      }
+      POINT origin = contentOrigin(*w, at.x, at.y);
+      if (!w->applying && (origin.x != w->origin.x || origin.y != w->origin.y)) {
         w->applying = true;
-        w->origin = POINT{e.data1, e.data2};
-        moveInput(hwnd, w->origin);
-        if ((w = byHandle(hwnd)) != nullptr) w->applying = false;
+        w->origin = origin;
+        moveInput(hwnd, origin);
+        if ((w = byHandle(hwnd)) == nullptr) break;
+        w->applying = false;
       }
+      refresh(hwnd);
       break;
+    }
+    case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_RESTORED:
+      if (frameExtentsOf(*w) != w->extents) place(*w);
       refresh(hwnd);
       break;
     default:
