@@ -3,7 +3,8 @@
 #   1. under the window managers xfwm4 (--compositor=off) and openbox: the
 #      end-to-end editor test with its Run menu part, and the text window
 #      (the package's, full of logged requests) wholly on the screen with
-#      its screen pixels equal to the window's own (GetPixel);
+#      its screen pixels equal to the window's own (GetPixel); the close
+#      box, and the keyboard focus in and after the modal dialog;
 #   2. SIGINT and SIGTERM while a program records: it ends within 2 s as a
 #      quit, with every tick it reported in "ZT738.SCR", on the screen driver
 #      and headless; a second SIGINT while the first is pending ends it at
@@ -101,6 +102,46 @@ text_window_check() {
   wait "$pid" 2>/dev/null
 }
 
+# The close box and the modal dialog under a window manager: WM_DELETE_WINDOW
+# gives WM_CLOSE; the layer gives the dialog the keyboard focus, typed text
+# and Enter reach it, and after it the focus is back with its owner.
+window_checks() {
+  local wm=$1 screen="$build/platform/tests/screen" log="$work/probe-$1.log"
+  "$screen/input_probe" "$work/own-$wm.ppm" >"$log" 2>&1 &
+  local pid=$!
+  if await "$log" '^ready'; then
+    "$screen/x_close" "input probe"
+    await "$log" '^close$' 30 && echo "ok   $wm: the close box gives WM_CLOSE" ||
+      fail "$wm: no WM_CLOSE for the close box"
+  else
+    fail "$wm: the input probe did not appear"
+  fi
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  log="$work/dialog-$wm.log"
+  "$screen/dialog_probe" >"$log" 2>&1 &
+  pid=$!
+  if await "$log" '^ready'; then
+    local wid
+    wid=$(xdotool search --sync --onlyvisible --name '^dialog under test$' | head -1)
+    for _ in $(seq 50); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$wid" ] && break; sleep 0.1; done
+    xdotool type --delay 20 "hi"
+    xdotool key Return
+    await "$log" '^okay' 50 && grep -q '^okay 6869$' "$log" &&
+      echo "ok   $wm: the dialog has the keyboard focus" ||
+      fail "$wm: the dialog got $(grep '^okay' "$log") instead of okay 6869"
+    sleep 0.3
+    xdotool key x
+    await "$log" '^owner-key' 50 && grep -q '^owner-key 88$' "$log" &&
+      echo "ok   $wm: after the dialog, keys reach its owner" ||
+      fail "$wm: after the dialog, the owner got no key"
+  else
+    fail "$wm: the dialog probe did not appear"
+  fi
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+}
+
 for wm in xfwm4 openbox; do
   if ! command -v "$wm" >/dev/null; then
     fail "$wm is missing (scripts/install-deps.sh installs it)"
@@ -118,6 +159,7 @@ for wm in xfwm4 openbox; do
     tail -30 "$work/e2e-$wm.log" >&2
   fi
   text_window_check "$wm"
+  window_checks "$wm"
 done
 
 # --- 2. signals
