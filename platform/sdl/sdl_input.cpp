@@ -43,7 +43,6 @@ void windowEvent(const SDL_WindowEvent& e) {
   HWND hwnd = byId(e.windowID);
   ScreenWindow* w = byHandle(hwnd);
   if (!w) return;
-  fprintf(stderr, "event %p %d %d %d\n", (void*)hwnd, e.event, e.data1, e.data2);
   switch (e.event) {
     case SDL_WINDOWEVENT_CLOSE:
       closeInput(hwnd);

@@ -43,8 +43,6 @@ void present(HWND hwnd, const Surface& frame, const RECT& changed) {
   ScreenWindow* w = byHandle(hwnd);
   if (!w) return;
   w->shown = frame;
-  fprintf(stderr, "present-in %p %s\n", (void*)hwnd,
-          SDL_GetWindowSurface(w->window) ? "ok" : SDL_GetError());
   // The surface is fetched each time: a resize replaces it.
   SDL_Surface* target = SDL_GetWindowSurface(w->window);
   if (!target || target->format->BytesPerPixel != 4) return;
@@ -52,8 +50,6 @@ void present(HWND hwnd, const Surface& frame, const RECT& changed) {
   bool fresh = target != w->drawnInto;
   w->drawnInto = target;
   SDL_Rect r = copyScaled(frame, fresh ? whole : changed, target, state().scale);
-  fprintf(stderr, "present %p %dx%d target %dx%d fresh %d r %d,%d %dx%d\n", (void*)hwnd,
-          frame.width, frame.height, target->w, target->h, fresh, r.x, r.y, r.w, r.h);
   if (r.w > 0 && r.h > 0) SDL_UpdateWindowSurfaceRects(w->window, &r, 1);
 }
 
