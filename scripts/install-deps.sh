@@ -21,6 +21,9 @@ packages=(
   # also installs the packages' other recommendations).
   fonts-wine fonts-liberation libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1
   libxinerama1 libxfixes3 libxxf86vm1
+  # the screen driver under real desktops' window managers (xfwm4 reads its
+  # settings over D-Bus), xprop and xwininfo, and a Wayland compositor
+  xfwm4 openbox dbus x11-utils weston
 )
 
 missing=()

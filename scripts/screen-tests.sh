@@ -12,7 +12,9 @@
 #   4. the end-to-end editor test (editor/tests/e2e/editor_e2e.sh) on the
 #      native editor;
 #   5. the native editor without a display: one line on stderr, status 1,
-#      within a second.
+#      within a second;
+#   6. real desktops (scripts/screen-desktop-tests.sh): window managers,
+#      SIGINT and SIGTERM while recording, a scale of 2.
 #   screen-tests.sh [BUILD_DIR]   (default build/native, already built)
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
@@ -158,6 +160,15 @@ if [ "$status" -eq 1 ] && [ "$lines" -eq 1 ] && [ "$took" -lt 1000 ]; then
   echo "ok   without a display: status 1 in ${took} ms: $(cat "$work/nodisplay.err")"
 else
   fail "without a display: status $status, $lines lines, ${took} ms"
+fi
+
+# --- 6. real desktops: window managers, signals, scale (each on its own Xvfb)
+if bash scripts/screen-desktop-tests.sh "$build" >"$work/desktop.log" 2>&1; then
+  grep '^ok' "$work/desktop.log"
+else
+  grep '^ok' "$work/desktop.log"
+  fail "desktop tests (see $work/desktop.log)"
+  grep -A3 '^FAIL' "$work/desktop.log" >&2
 fi
 
 [ "$failures" -eq 0 ] && echo "screen-tests: all passed" || echo "screen-tests: $failures failed"

@@ -1,25 +1,48 @@
-// Choosing the driver: ZT738_VIDEO ("headless" or "sdl") if set, else the
-// screen. A screen that cannot be opened ends the program with one line on
-// stderr: it never runs invisibly.
+// Choosing the driver from the list below: ZT738_VIDEO names one if set,
+// else the first (the screen). A screen that cannot be opened ends the
+// program with one line on stderr: it never runs invisibly. Once chosen,
+// SIGINT, SIGTERM and SIGHUP quit the program (quit_signals.cpp).
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "driver.h"
-#include "sdl_driver.h"
+#include "quit_signals.h"
 
 namespace zt::platform {
 namespace {
 
+struct DriverEntry {
+  const char* name;
+  const Driver* (*open)(std::string& whyNot);
+};
+
+// The first is the default.
+constexpr DriverEntry kDrivers[] = {
+    {"sdl", openScreenDriver},
+    {"headless", openHeadlessDriver},
+};
+
+const DriverEntry* named(const char* name) {
+  for (const DriverEntry& entry : kDrivers) {
+    if (std::strcmp(entry.name, name) == 0) return &entry;
+  }
+  return nullptr;
+}
+
 const Driver& choose() {
   const char* wanted = std::getenv("ZT738_VIDEO");
-  if (wanted && std::strcmp(wanted, "headless") == 0) return headlessDriver();
-  if (wanted && *wanted && std::strcmp(wanted, "sdl") != 0) {
+  const DriverEntry* entry = wanted && *wanted ? named(wanted) : &kDrivers[0];
+  if (!entry) {
     std::fprintf(stderr, "zt738: ZT738_VIDEO=%s is not a driver; use headless or sdl\n", wanted);
     std::exit(1);
   }
   std::string whyNot;
-  if (const Driver* screen = openScreenDriver(whyNot)) return *screen;
+  if (const Driver* opened = entry->open(whyNot)) {
+    installQuitSignals();
+    return *opened;
+  }
   std::fprintf(stderr,
                "zt738: cannot open a display (%s); run it on a desktop, in a virtual X "
                "server (xvfb-run), or without windows with ZT738_VIDEO=headless\n",

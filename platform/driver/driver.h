@@ -2,16 +2,19 @@
 // operations that a driver fills in, and the input calls a driver makes.
 //
 // Two drivers exist: headless (no screen; the tests' driver) and the SDL2
-// screen driver (platform/sdl/). driver() picks one on first use: ZT738_VIDEO
-// ("headless" or "sdl") if set, else the screen. All operations run on the
-// thread that owns the windows, except wake(), which any thread may call.
+// screen driver (platform/sdl/). driver() picks one on first use from the
+// list in choose_driver.cpp: ZT738_VIDEO ("headless" or "sdl") if set, else
+// the screen. Each fills a Driver with designated initializers, one member a
+// line. All operations run on the thread that owns the windows, except
+// wake(), which any thread may call.
 //
 // A driver shows only top-level windows. What it shows of one is its content:
 // the non-client strip that the layer paints itself (the menu bar) above the
 // client area, with the window's visible children composed in; the caption
 // and border are the desktop's. The layer keeps every window's geometry as
 // the headless driver reports it, so client sizes and origins never depend on
-// the driver.
+// the driver. A driver places a window by its outer rectangle, as Win32 does:
+// the desktop's frame, whatever its size, goes where the layer's is.
 #pragma once
 
 #include <chrono>
@@ -25,6 +28,7 @@ namespace zt::platform {
 
 // What a driver needs to know of a top-level window.
 struct WindowFrame {
+  RECT outer{};            // screen rectangle of the whole window, frame included
   RECT content{};          // screen rectangle of the content (strip + client area)
   int stripHeight = 0;     // rows of the non-client strip at the top of the content
   std::string title;       // the caption text
@@ -63,8 +67,9 @@ struct Driver {
 // The driver in use; chosen on first use. A program whose screen cannot be
 // opened is told so on stderr and ends with status 1.
 const Driver& driver();
-// The headless driver's table.
-const Driver& headlessDriver();
+// The drivers' openers: the table, or nullptr with the reason why not.
+const Driver* openHeadlessDriver(std::string& whyNot);
+const Driver* openScreenDriver(std::string& whyNot);
 
 // ---- input: the calls a driver makes, on the windows' thread.
 // The pointer at a screen point, with MOUSEEVENTF_* button changes (0: a move).
@@ -79,7 +84,5 @@ void closeInput(HWND hwnd);
 // The user resized the content to width x height, or moved it to origin.
 void sizeInput(HWND hwnd, SIZE content);
 void moveInput(HWND hwnd, POINT contentOrigin);
-// The non-client strip of a window was repainted: present it again.
-void nonClientStripChanged(HWND hwnd);
 
 }  // namespace zt::platform

@@ -58,6 +58,7 @@ WindowFrame frameOf(const Window& w) {
   POINT origin = clientOriginOnScreen(w);
   SIZE size = clientSize(w);
   f.content = RECT{origin.x, origin.y - strip, origin.x + size.cx, origin.y + size.cy};
+  f.outer = w.rect;
   f.stripHeight = strip;
   f.title = w.title;
   f.resizable = (w.style & WS_THICKFRAME) != 0;

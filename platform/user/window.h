@@ -135,6 +135,8 @@ void screenWindowRetitled(HWND hwnd);
 void screenWindowGone(HWND hwnd);
 // Its pixels (or a descendant's) changed: present them before the next wait.
 void markChanged(HWND hwnd);
+// The menu bar's pixels (the non-client strip) were repainted: present them.
+void nonClientStripChanged(HWND hwnd);
 // Presents every changed window; nothing when the driver presents nothing.
 void presentChanges();
 

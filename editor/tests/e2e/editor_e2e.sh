@@ -27,7 +27,7 @@ root=$(cd "$here/../../.." && pwd)
 
 native=1
 [[ $exe == *.exe ]] && native=0
-tools=(xdotool import)
+tools=(xdotool xwininfo import)
 [ "$native" = 1 ] && [ -z "${DISPLAY:-}" ] && tools+=(Xvfb)
 [ "$native" = 0 ] && tools+=(wine)
 for tool in "${tools[@]}"; do
@@ -159,6 +159,15 @@ wait_pixels() {
   return 1
 }
 
+# window_geometry ID: sets X, Y, WIDTH and HEIGHT of an X window, its
+# position on the root window (under a window manager's frame, xdotool's
+# geometry is shifted by the frame).
+window_geometry() {
+  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $4}
+    /Absolute upper-left Y/ {print "Y=" $4} /Width:/ {print "WIDTH=" $2}
+    /Height:/ {print "HEIGHT=" $2}')"
+}
+
 # --- Input --------------------------------------------------------------------
 
 # Left click at a logical point of the drawing area.
@@ -201,7 +210,7 @@ answer_dialog() {
   xdotool windowfocus --sync "$dialog"
   # A click at the dialog's centre, which lies in its edit field, makes sure
   # that Wine has the focus there too; it takes it a moment after X does.
-  eval "$(xdotool getwindowgeometry --shell "$dialog")"
+  window_geometry "$dialog"
   xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
   sleep 0.5
   xdotool type --delay 30 "$line"
@@ -229,7 +238,15 @@ graphics=$(find_window "ZT738 Graphics" 60)
 # The X window of the graphics window (Wine's, or the screen driver's) holds
 # the menu bar above the client
 # area, so the client area is its bottom 496 rows.
-eval "$(xdotool getwindowgeometry --shell "$graphics")"
+# A window manager may still be framing and placing it: the position counts
+# once it holds still.
+window_geometry "$graphics"
+for _ in $(seq 1 20); do
+  before="$X $Y"
+  sleep 0.3
+  window_geometry "$graphics"
+  [ "$before" = "$X $Y" ] && break
+done
 client_x=$X
 client_y=$((Y + HEIGHT - 496))
 if [ "$WIDTH" != 595 ] || [ "$client_x" != 3 ] || [ "$client_y" != 41 ]; then
@@ -351,8 +368,8 @@ text_window=$(find_window "ZT738 Text" 10)
 # How much ink the console's lines put into the text window: 1 minus its
 # mean brightness on the screen, in thousandths.
 console_ink() {
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$text_window")"
+  local X Y WIDTH HEIGHT
+  window_geometry "$text_window"
   grab
   convert -size "${screen_width}x$(($(stat -c %s "$shot") / 3 / screen_width))" -depth 8 \
     "rgb:$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" -format '%[fx:round(1000*(1-mean))]' info:

@@ -48,23 +48,24 @@ void wake() {
   w.woken.notify_all();
 }
 
+// Windows exist only in the layer: the window calls do nothing.
 const Driver kHeadless{
-    "headless",
-    [](HWND, const WindowFrame&) {},
-    [](HWND, bool, bool) {},
-    [](HWND, const WindowFrame&) {},
-    [](HWND, const char*) {},
-    [](HWND) {},
-    nullptr,
-    wait,
-    wake,
-    [] { return kScreen; },
-    [] { return clipboard(); },
-    [](const std::string& text) { clipboard() = text; },
+    .name = "headless",
+    .create = [](HWND, const WindowFrame&) {},
+    .show = [](HWND, bool, bool) {},
+    .move = [](HWND, const WindowFrame&) {},
+    .retitle = [](HWND, const char*) {},
+    .destroy = [](HWND) {},
+    .present = nullptr,  // headless composes nothing
+    .wait = wait,
+    .wake = wake,
+    .screenSize = [] { return kScreen; },
+    .clipboardText = [] { return clipboard(); },
+    .setClipboardText = [](const std::string& text) { clipboard() = text; },
 };
 
 }  // namespace
 
-const Driver& headlessDriver() { return kHeadless; }
+const Driver* openHeadlessDriver(std::string&) { return &kHeadless; }
 
 }  // namespace zt::platform
