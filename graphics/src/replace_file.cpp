@@ -113,8 +113,11 @@ bool writeDurably(HANDLE file, const char* bytes, size_t length) {
 }
 
 // An existing file that this user may open for writing (POSIX permission
-// bits and owner, the Win32 read-only attribute, another program's lock).
+// bits and owner, another program's lock) and that is not read-only (which
+// an administrator's open would not notice).
 bool mayWrite(const std::string& target) {
+  const DWORD attributes = GetFileAttributesA(target.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY)) return false;
   HANDLE file = CreateFileA(target.c_str(), GENERIC_WRITE, SHARE_ALL, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;

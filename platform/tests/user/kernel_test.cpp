@@ -115,8 +115,8 @@ TEST(Files, CreateNewWritesFlushesAndRefusesATakenName) {
 TEST(Files, SetEndOfFileCutsWhereTheWritesEnded) {
   const char* name = "zt_end_of_file.txt";
   writeFile(name, "old and longer");
-  HANDLE file =
-      CreateFileA(name, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   DWORD written = 0;
   EXPECT_TRUE(WriteFile(file, "new", 3, &written, nullptr));
