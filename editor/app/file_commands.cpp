@@ -58,10 +58,12 @@ bool loadDrawing(const std::string& name, std::unique_ptr<ShapeList>& shapes,
   auto loaded = std::make_unique<ShapeList>();
   const DrawingReadResult read = readDrawing(in, *loaded, firstPointPending);
   in.close();
-  shapes = std::move(loaded);
   if (read.damaged) {
     ZT738_console_printf("Drawing file %s is damaged after %d shapes\n", name.c_str(), read.shapes);
   }
+  // A file without one good record holds no drawing: the current one stays.
+  if (read.damaged && read.shapes == 0) return false;
+  shapes = std::move(loaded);
   redrawAll(display, *shapes);
   return true;
 }

@@ -19,6 +19,7 @@ void loadCommand(std::unique_ptr<ShapeList>& shapes, bool& firstPointPending, Di
 // Replaces the drawing by the file's records and redraws everything. A file
 // that cannot be opened changes nothing and shows "Cannot open drawing file
 // <name>"; a damaged file keeps the shapes before the damage and shows how
-// many there were. Returns true when the drawing was replaced.
+// many there were, and one damaged at its first record changes nothing.
+// Returns true when the drawing was replaced.
 bool loadDrawing(const std::string& name, std::unique_ptr<ShapeList>& shapes,
                  bool& firstPointPending, Display& display);

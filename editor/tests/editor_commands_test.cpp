@@ -2,6 +2,9 @@
 // the messages of the save and load commands.
 #include <algorithm>
 #include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -209,11 +212,39 @@ TEST_F(FileCommandTest, DamagedFilesKeepTheCompleteRecordsAndSaySo) {
   EXPECT_EQ(records(*state.shapes), "CIRCLE 1 2 3 4 5 \nSQUARE 6 7 8 9 10 \n");
   writeBytes(dir.file("worse"), "SQUARE x");
   load(dir.file("worse"));
-  EXPECT_EQ(state.shapes->head, nullptr);
+  EXPECT_EQ(records(*state.shapes), "CIRCLE 1 2 3 4 5 \nSQUARE 6 7 8 9 10 \n");
   EXPECT_EQ(recording().console,
             (std::vector<std::string>{
                 "Drawing file " + dir.file("bad") + " is damaged after 2 shapes\n",
                 "Drawing file " + dir.file("worse") + " is damaged after 0 shapes\n"}));
+}
+
+TEST_F(FileCommandTest, AFileWithoutOneGoodRecordKeepsTheDrawingAndItsSelection) {
+  const ShapeList* before = state.shapes.get();
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"script", "ZT738_MOUSE(-120, 45);\nZT738_KBD(97);\n"},
+      {"text", "Dear diary, today I drew 2 squares.\n"},
+      {"binary", std::string("\x7f"
+                             "ELF\x02\x01\x01\0\0\0",
+                             10)},
+      {"tag only", "CIRCLE"},
+  };
+  std::vector<std::string> said;
+  for (const auto& [leaf, contents] : files) {
+    SCOPED_TRACE(leaf);
+    writeBytes(dir.file(leaf), contents);
+    EXPECT_EQ(load(dir.file(leaf)), paletteCalls()) << "the screen changed";
+    said.push_back("Drawing file " + dir.file(leaf) + " is damaged after 0 shapes\n");
+    EXPECT_EQ(state.shapes.get(), before);
+    EXPECT_EQ(records(*state.shapes), example);
+    EXPECT_EQ(state.shapes->selected, state.shapes->head->next);
+  }
+  EXPECT_EQ(recording().console, said);
+  // Nothing but blanks is an empty drawing, as an empty file is.
+  writeBytes(dir.file("blank"), " \r\n\t\n");
+  load(dir.file("blank"));
+  EXPECT_EQ(state.shapes->head, nullptr);
+  EXPECT_EQ(recording().console, said);
 }
 
 TEST_F(FileCommandTest, FailedSavesSaySoAndLeaveNoFile) {

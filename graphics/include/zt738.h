@@ -102,11 +102,18 @@ int ZT738_gets(const char* prompt, char* result);
 // written as they are (line ends are not translated). Afterwards the file
 // holds either all of the new bytes, flushed to the disk, or its old ones,
 // also after a crash: the bytes go to a temporary file of a name of its own
-// beside it, which then takes its place and never remains. The new file
-// keeps the permissions of the old one; a symbolic link stays a link and the
-// file it points to is replaced. Returns 1 when done, 0 when not: for a name
-// that is a folder or a device or that the file system refuses, a link that
-// leads nowhere, a full disk or any other failed step.
+// beside it (".zt738-" and eight hex digits ".tmp"), which then takes its
+// place. Only a crash or a power loss before that leaves the temporary file
+// behind, and nothing removes it later. The new file keeps the permissions of
+// the old one; a symbolic link stays a link and the file it points to is
+// replaced. A file that this user may not open for writing (read-only, or
+// someone else's) is refused and not touched; a writable file in a folder
+// where this user may not create files is overwritten in place, so only
+// there may a failure midway leave it half written. While a script is being
+// recorded, its file is refused under every name that reaches it. Returns 1
+// when done, 0 when not: for a name that is a folder or a device or that the
+// file system refuses, a link that leads nowhere, a full disk or any other
+// failed step before the new file took the old one's place.
 int ZT738_replace_file(const char* name, const char* bytes, size_t length);
 
 // Writes one printf-formatted line to the text console. Returns the number of

@@ -173,6 +173,9 @@ void ZT738_record_event(int kind, int x, int y, char key);
 int ZT738_play_event();
 void ZT738_close_script();
 void ZT738_playback_stopped();
+// 1 when name reaches the file that a recording holds open: replacing it
+// would send every later line to a deleted file.
+int ZT738_is_recording_file(const char* name);
 
 // ---------------------------------------------------------------- console
 // Formats into a FORMAT_BUFFER_SIZE buffer, truncating longer output at

@@ -1,9 +1,18 @@
 // ZT738_replace_file: new contents for a file, all at once or not at all.
 //
-// The bytes go into a temporary file of a short name of its own beside the
-// target, created exclusively, written, flushed to the disk and closed; a
-// write-through rename then puts it in place of the target. Whatever step
-// fails, the temporary file is deleted and the target keeps its old bytes.
+// A target that exists must be one that this user may open for writing (a
+// rename needs only the folder's permission, so without this check a
+// read-only file would be replaced). The bytes go into a temporary file of
+// a short name of its own beside the target, created exclusively, written,
+// flushed to the disk and closed; a write-through rename then puts it in
+// place of the target. Whatever step fails before the rename, the temporary
+// file is deleted and the target keeps its old bytes. Only a crash or a
+// power loss between the creation and the rename leaves a temporary file
+// (".zt738-" and eight hex digits ".tmp") behind; nothing removes it later.
+//
+// In a folder where this user may not create files, a writable target is
+// overwritten in place instead, as a plain save would: there, and only
+// there, a failure midway leaves the file half written.
 #include <string>
 
 #include "package.h"
@@ -103,6 +112,29 @@ bool writeDurably(HANDLE file, const char* bytes, size_t length) {
   return FlushFileBuffers(file) != FALSE;
 }
 
+// An existing file that this user may open for writing (POSIX permission
+// bits and owner, another program's lock) and that is not read-only (which
+// an administrator's open would not notice).
+bool mayWrite(const std::string& target) {
+  const DWORD attributes = GetFileAttributesA(target.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+  HANDLE file = CreateFileA(target.c_str(), GENERIC_WRITE, SHARE_ALL, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
+// The old bytes are overwritten, then the rest of the file is cut off.
+bool writeInPlace(const std::string& target, const char* bytes, size_t length) {
+  HANDLE file = CreateFileA(target.c_str(), GENERIC_WRITE, SHARE_ALL, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool written =
+      writeDurably(file, bytes, length) && SetEndOfFile(file) && FlushFileBuffers(file);
+  return CloseHandle(file) != FALSE && written;
+}
+
 void closeIfOpen(HANDLE& file) {
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
   file = INVALID_HANDLE_VALUE;
@@ -119,19 +151,31 @@ int ZT738_replace_file(const char* name, const char* bytes, size_t length) {
     return 0;
   }
   const size_t folder = folderLength(target);
-  if (folder == target.size()) {  // a folder's name ends in a separator
+  const bool exists = GetFileAttributesA(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+  // A folder's name ends in a separator; the recorder's open script must
+  // keep its file.
+  if (folder == target.size() || (exists && !mayWrite(target)) ||
+      ZT738_is_recording_file(target.c_str())) {
     closeIfOpen(existing);
     return 0;
   }
   std::string temporary;
   HANDLE file = createTemporary(target.substr(0, folder), existing, temporary);
+  const DWORD createError = GetLastError();
   closeIfOpen(existing);  // open, it would keep Win32 from replacing the file
-  if (file == INVALID_HANDLE_VALUE) return 0;
+  if (file == INVALID_HANDLE_VALUE) {
+    return exists && createError == ERROR_ACCESS_DENIED && writeInPlace(target, bytes, length);
+  }
   const bool written = writeDurably(file, bytes, length);
   const bool closed = CloseHandle(file) != FALSE;
   if (written && closed &&
       MoveFileExA(temporary.c_str(), target.c_str(),
                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return 1;
+  }
+  // A move that failed after the rename (the folder's flush) has put the
+  // new file in place: the temporary name is gone.
+  if (written && closed && GetFileAttributesA(temporary.c_str()) == INVALID_FILE_ATTRIBUTES) {
     return 1;
   }
   DeleteFileA(temporary.c_str());

@@ -5,7 +5,10 @@
 // keeps that mode until ZT738_close_script empties it.
 #include "script.h"
 
+#include <cstring>
+
 #include "package.h"
+#include "script_file.h"
 #include "script_line.h"
 
 namespace zt::package {
@@ -16,15 +19,19 @@ int playbackPeriodicLeft = 0;
 namespace {
 
 bool scriptWriting = false;      // the file in the slot was opened for writing
-bool writeFailureShown = false;  // this recording has reported a failed write
+bool writeFailureShown = false;  // the last line could not be written, and the console said so
 
 // Hands the line to the system at once, so that a crash or a kill loses no
-// event recorded before it. A failed write (a full disk) is reported once per
-// recording; every later line is tried all the same.
+// event recorded before it; a line that does not fit on the disk is taken
+// back whole. The first lost line of each outage is reported; every later
+// line is tried all the same.
 void writeScriptLine(const char* line) {
-  std::clearerr(scriptFile);
-  const bool written = std::fputs(line, scriptFile) >= 0 && std::fflush(scriptFile) == 0;
-  if (written || writeFailureShown) return;
+  const bool written = ZT738_write_whole_line(scriptFile, line, std::strlen(line));
+  if (written) {
+    writeFailureShown = false;
+    return;
+  }
+  if (writeFailureShown) return;
   writeFailureShown = true;
   ZT738_console_printf("Cannot write script file %s\n", SCRIPT_FILE_NAME);
 }
@@ -107,6 +114,10 @@ int ZT738_play_event() {
   if (event.kind == EventPeriodic) playbackPeriodicLeft = event.count > 1 ? event.count - 1 : 0;
   setPending(event.kind, event.x, event.y, event.key);
   return 1;
+}
+
+int ZT738_is_recording_file(const char* name) {
+  return scriptFile != nullptr && scriptWriting && ZT738_same_file(scriptFile, name) ? 1 : 0;
 }
 
 void ZT738_close_script() {

@@ -1,6 +1,6 @@
-// Open files as handles: CreateFileA, WriteFile, FlushFileBuffers,
-// GetFileType, GetFinalPathNameByHandleA and CloseHandle over a file
-// descriptor.
+// Open files as handles: CreateFileA, WriteFile, SetEndOfFile,
+// FlushFileBuffers, GetFileType, GetFinalPathNameByHandleA and CloseHandle
+// over a file descriptor.
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -119,6 +119,14 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytes, LPDWORD written, LPOVER
     if (written != nullptr) *written = done;
   }
   return TRUE;
+}
+
+BOOL SetEndOfFile(HANDLE file) {
+  OpenFile* open = fileOf(file);
+  if (open == nullptr) return failWith(EBADF);
+  const off_t position = lseek(open->descriptor, 0, SEEK_CUR);
+  if (position < 0) return failWith(errno);
+  return ftruncate(open->descriptor, position) == 0 ? TRUE : failWith(errno);
 }
 
 BOOL FlushFileBuffers(HANDLE file) {

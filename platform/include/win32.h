@@ -885,6 +885,7 @@ HANDLE CreateFileA(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES
                    HANDLE templateFile);  // INVALID_HANDLE_VALUE on failure; no directories
 BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytes, LPDWORD written,
                LPOVERLAPPED overlapped);  // all bytes or FALSE (a full disk: ERROR_DISK_FULL)
+BOOL SetEndOfFile(HANDLE file);           // ends the file where the next write would go
 BOOL FlushFileBuffers(HANDLE file);       // fsync(2)
 DWORD GetFileType(HANDLE file);           // FILE_TYPE_DISK for a regular file
 DWORD GetFinalPathNameByHandleA(HANDLE file, LPSTR path, DWORD size,

@@ -112,6 +112,23 @@ TEST(Files, CreateNewWritesFlushesAndRefusesATakenName) {
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
 }
 
+TEST(Files, SetEndOfFileCutsWhereTheWritesEnded) {
+  const char* name = "zt_end_of_file.txt";
+  writeFile(name, "old and longer");
+  HANDLE file = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  EXPECT_TRUE(WriteFile(file, "new", 3, &written, nullptr));
+  EXPECT_EQ(readFile(name), "new and longer");  // nothing is cut by the write alone
+  EXPECT_TRUE(SetEndOfFile(file));
+  EXPECT_TRUE(SetEndOfFile(file));  // twice: still there
+  EXPECT_TRUE(WriteFile(file, "!", 1, &written, nullptr));
+  EXPECT_TRUE(CloseHandle(file));
+  EXPECT_EQ(readFile(name), "new!");
+  std::remove(name);
+}
+
 TEST(Files, FinalPathEndsInTheFilesNameAndAsksForRoom) {
   const char* name = "zt_final_path.txt";
   writeFile(name, "x");
