@@ -6,6 +6,7 @@
 #include "script.h"
 
 #include "package.h"
+#include "replay_hooks.h"
 #include "script_line.h"
 
 FILE* scriptFile = nullptr;
@@ -151,6 +152,7 @@ void ZT738_toggle_playback() {
   oneFrameRequested = false;
   playingBack = true;
   setCheck(CmdPlaybackScript, true);
+  ZT738_replay_playback_started();
 }
 
 void ZT738_request_play_one() {
