@@ -132,7 +132,8 @@ void ZT738_replay_begin(const ReplaySettings& settings) {
   if (!replay.logPath.empty()) {
     logFile = std::fopen(replay.logPath.c_str(), "wb");
     if (logFile == nullptr) {
-      std::fprintf(stderr, "ZT738 replay: cannot write the logFile to %s\n", replay.logPath.c_str());
+      std::fprintf(stderr, "ZT738 replay: cannot write the logFile to %s\n",
+                   replay.logPath.c_str());
     } else {
       setvbuf(logFile, nullptr, _IOLBF, BUFSIZ);  // a program stopped midway leaves whole lines
     }

@@ -2,7 +2,8 @@
 // operations that a driver fills in, and the input calls a driver makes.
 //
 // Two drivers exist: headless (no screen; the tests' driver; it keeps the
-// last presented frames) and the SDL2 screen driver (platform/sdl/). driver() picks one on first use: ZT738_VIDEO
+// last presented frames) and the SDL2 screen driver (platform/sdl/). driver() picks one on first
+// use: ZT738_VIDEO
 // ("headless" or "sdl") if set, else the screen. All operations run on the
 // thread that owns the windows, except wake(), which any thread may call.
 //

@@ -43,7 +43,8 @@ std::vector<FileDifference> compareFolders(const fs::path& reference, const fs::
   for (const auto& [name, path] : actual)
     if (!expected.contains(name)) differences.push_back({name, "not expected"});
   // In name order, whatever the kind.
-  std::stable_sort(differences.begin(), differences.end(),
-                   [](const FileDifference& a, const FileDifference& b) { return a.name < b.name; });
+  std::stable_sort(
+      differences.begin(), differences.end(),
+      [](const FileDifference& a, const FileDifference& b) { return a.name < b.name; });
   return differences;
 }

@@ -34,8 +34,8 @@ std::string fileText(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void runOne(const GradeOptions& options, const fs::path& script, const std::vector<std::string>& command,
-            Run& run) {
+void runOne(const GradeOptions& options, const fs::path& script,
+            const std::vector<std::string>& command, Run& run) {
   std::string error, warning;
   if (!run.work.create("zt738-grade", error) || !run.control.create("zt738-grade-control", error)) {
     run.problem = error;
@@ -73,7 +73,8 @@ void compare(const GradeOptions& options, ScriptRuns& runs, ScriptResult& r) {
   if (got.how != RunEnding::Exited) {
     r.reasons.push_back(r.gradedEnding);
   } else if (want.how == RunEnding::Exited && got.value != want.value) {
-    r.reasons.push_back(r.gradedEnding + ", the reference with status " + std::to_string(want.value));
+    r.reasons.push_back(r.gradedEnding + ", the reference with status " +
+                        std::to_string(want.value));
   }
 
   r.log = compareLogs(splitLines(fileText(runs.reference.control.file(LOG_FILE))),
@@ -81,7 +82,8 @@ void compare(const GradeOptions& options, ScriptRuns& runs, ScriptResult& r) {
   if (!r.log.same)
     r.reasons.push_back("the drawing log differs from line " + std::to_string(r.log.firstLine));
 
-  const bool hasReference = readPng(runs.reference.control.file(PICTURE_FILE).string(), r.reference);
+  const bool hasReference =
+      readPng(runs.reference.control.file(PICTURE_FILE).string(), r.reference);
   const bool hasGraded = readPng(runs.graded.control.file(PICTURE_FILE).string(), r.graded);
   if (hasReference && hasGraded) {
     r.picturesCompared = true;
@@ -132,7 +134,8 @@ std::vector<std::string> answersFor(const fs::path& script) {
   return splitLines(fileText(answers));
 }
 
-std::vector<ScriptResult> gradeAll(const GradeOptions& options, const std::vector<fs::path>& scripts) {
+std::vector<ScriptResult> gradeAll(const GradeOptions& options,
+                                   const std::vector<fs::path>& scripts) {
   std::vector<ScriptResult> results(scripts.size());
   std::vector<std::unique_ptr<ScriptRuns>> runs;
   for (size_t i = 0; i < scripts.size(); ++i) runs.push_back(std::make_unique<ScriptRuns>());

@@ -152,7 +152,8 @@ RunEnding runLimited(const RunRequest& request) {
   std::vector<char*> argv = pointers(arguments);
   std::vector<char*> envp = pointers(environment);
   const int input = open("/dev/null", O_RDONLY | O_CLOEXEC);
-  const int errors = open(request.errorsFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  const int errors =
+      open(request.errorsFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   const rlim_t userTasks = static_cast<rlim_t>(tasksBefore());
   const auto start = Clock::now();
 
@@ -218,7 +219,8 @@ RunEnding runLimited(const RunRequest& request) {
   } else {
     ending = {RunEnding::Exited, WEXITSTATUS(status), "", ending.seconds, ending.peakKilobytes};
   }
-  const bool failed = ending.how == RunEnding::Killed || (ending.how == RunEnding::Exited && ending.value != 0);
+  const bool failed =
+      ending.how == RunEnding::Killed || (ending.how == RunEnding::Exited && ending.value != 0);
   if (failed && outOfMemory(request, ending)) {
     ending.how = RunEnding::OverLimit;
     ending.limit = "memory";

@@ -21,8 +21,8 @@ struct RunEnding {
   };
   How how = NotStarted;
   int value = 0;
-  std::string limit;     // "processor time", "memory", "file size", "process"
-  double seconds = 0;    // wall-clock time of the run
+  std::string limit;       // "processor time", "memory", "file size", "process"
+  double seconds = 0;      // wall-clock time of the run
   long peakKilobytes = 0;  // the program's largest resident size
 };
 
@@ -30,7 +30,7 @@ struct RunRequest {
   std::vector<std::string> command;  // command[0] a path or a name on PATH
   std::string folder;                // its working folder
   std::vector<std::pair<std::string, std::string>> environment;  // added to the grader's
-  std::string errorsFile;            // its standard error (and standard output)
+  std::string errorsFile;  // its standard error (and standard output)
   RunLimits limits;
 };
 

@@ -98,9 +98,11 @@ int main(int argc, char** argv) {
     return 128 + caught;
   }
 
-  bool written = writeFile(fs::path(options.report) / "report.html", reportHtml(options, results)) &&
-                 writeFile(fs::path(options.report) / "report.json", reportJson(options, results));
-  if (!options.gradescope.empty()) written &= writeFile(options.gradescope, gradescopeJson(results));
+  bool written =
+      writeFile(fs::path(options.report) / "report.html", reportHtml(options, results)) &&
+      writeFile(fs::path(options.report) / "report.json", reportJson(options, results));
+  if (!options.gradescope.empty())
+    written &= writeFile(options.gradescope, gradescopeJson(results));
   size_t passed = 0;
   for (const ScriptResult& r : results) {
     passed += r.passed ? 1 : 0;

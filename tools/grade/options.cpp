@@ -60,7 +60,9 @@ bool parseCount(const std::string& text, long low, long high, long& value) {
   return true;
 }
 
-std::string writtenName(const std::string& argument) { return argument.substr(0, argument.find('=')); }
+std::string writtenName(const std::string& argument) {
+  return argument.substr(0, argument.find('='));
+}
 
 }  // namespace
 
@@ -103,7 +105,8 @@ ParsedGradeOptions parseGradeOptions(const std::vector<std::string>& arguments) 
                          : o.gradescope) = value;
         break;
       case Jobs:
-        if (!parseCount(value, 1, 1024, n)) return fail("--jobs: a number of processes from 1 to 1024");
+        if (!parseCount(value, 1, 1024, n))
+          return fail("--jobs: a number of processes from 1 to 1024");
         o.jobs = static_cast<int>(n);
         break;
       case Tolerance:
@@ -140,7 +143,8 @@ ParsedGradeOptions parseGradeOptions(const std::vector<std::string>& arguments) 
   size_t i = static_cast<size_t>(optind) - 1;
   if (o.reference.empty()) return fail("--reference PROGRAM is missing");
   if (o.scripts.empty()) return fail("--scripts DIR is missing");
-  if (i == 0 || arguments[i - 1] != "--") return fail("-- and the graded program's command must follow the options");
+  if (i == 0 || arguments[i - 1] != "--")
+    return fail("-- and the graded program's command must follow the options");
   if (i >= arguments.size()) return fail("the graded program is missing after --");
   o.command.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i), arguments.end());
   return parsed;

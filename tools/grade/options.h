@@ -9,13 +9,13 @@
 extern const char* const GRADE_USAGE;
 
 struct GradeOptions {
-  std::string reference;             // the reference program
-  std::string scripts;               // the folder of *.SCR files
-  int jobs = 0;                      // 0: the number of cores
-  long tolerance = 0;                // differing pixels that still pass
-  std::string report = ".";          // folder of report.html and report.json
-  std::string gradescope;            // empty: no results.json
-  std::string font;                  // empty: the replay tool's default
+  std::string reference;     // the reference program
+  std::string scripts;       // the folder of *.SCR files
+  int jobs = 0;              // 0: the number of cores
+  long tolerance = 0;        // differing pixels that still pass
+  std::string report = ".";  // folder of report.html and report.json
+  std::string gradescope;    // empty: no results.json
+  std::string font;          // empty: the replay tool's default
   RunLimits limits;
   std::vector<std::string> command;  // the graded PROGRAM and its ARGS
 };

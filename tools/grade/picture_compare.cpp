@@ -27,8 +27,9 @@ PictureDifference comparePictures(const RgbImage& reference, const RgbImage& gra
     for (int x = 0; x < out.width; ++x) {
       const bool inReference = inside(reference, x, y), inGraded = inside(graded, x, y);
       unsigned char* o = out.pixels.data() + (static_cast<size_t>(y) * out.width + x) * 3;
-      const bool same = inReference && inGraded &&
-                        std::equal(pixel(reference, x, y), pixel(reference, x, y) + 3, pixel(graded, x, y));
+      const bool same =
+          inReference && inGraded &&
+          std::equal(pixel(reference, x, y), pixel(reference, x, y) + 3, pixel(graded, x, y));
       if (!same) {
         ++d.differing;
         std::copy(MARK, MARK + 3, o);

@@ -47,8 +47,9 @@ int countGroupMembers(pid_t group) {
     std::string rest;
     char state = 0;
     int parent = 0, pgrp = 0;
-    if (statFields(pid, rest) && std::sscanf(rest.c_str(), " %c %d %d", &state, &parent, &pgrp) == 3 &&
-        pgrp == group && state != 'Z')
+    if (statFields(pid, rest) &&
+        std::sscanf(rest.c_str(), " %c %d %d", &state, &parent, &pgrp) == 3 && pgrp == group &&
+        state != 'Z')
       ++count;
   });
   return count;

@@ -25,10 +25,18 @@ std::string escaped(const std::string& text) {
   for (const char c : text) {
     const unsigned char u = static_cast<unsigned char>(c);
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
       default:
         if (u >= 0x80) {
           out += "&#" + std::to_string(u) + ";";
@@ -77,8 +85,10 @@ std::string section(const ScriptResult& r, size_t index) {
     for (const std::string& reason : r.reasons) out += "<li>" + escaped(reason) + "</li>\n";
     out += "</ul>\n";
   }
-  out += "<p>Reference: " + escaped(r.referenceEnding) + ". Graded: " + escaped(r.gradedEnding) + ".</p>\n";
-  out += "<div class=\"pictures\">\n" + figure(r.reference, "reference") + figure(r.graded, "graded");
+  out += "<p>Reference: " + escaped(r.referenceEnding) + ". Graded: " + escaped(r.gradedEnding) +
+         ".</p>\n";
+  out +=
+      "<div class=\"pictures\">\n" + figure(r.reference, "reference") + figure(r.graded, "graded");
   if (r.picturesCompared)
     out += figure(r.difference, std::to_string(r.differingPixels) + " differing pixels");
   out += "</div>\n";
@@ -126,15 +136,17 @@ std::string reportHtml(const GradeOptions& options, const std::vector<ScriptResu
   for (const ScriptResult& r : results) passed += r.passed ? 1 : 0;
   std::string program;
   for (const std::string& word : options.command) program += (program.empty() ? "" : " ") + word;
-  std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-                    "<title>zt738-grade report</title>\n<style>" +
-                    std::string(STYLE) + "</style>\n</head>\n<body>\n";
+  std::string out =
+      "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+      "<title>zt738-grade report</title>\n<style>" +
+      std::string(STYLE) + "</style>\n</head>\n<body>\n";
   out += "<h1>" + escaped(program) + ": " + std::to_string(passed) + " of " +
          std::to_string(results.size()) + " scripts pass</h1>\n";
-  out += "<p>Reference: " + escaped(options.reference) + ". Pixels allowed to differ: " +
-         std::to_string(options.tolerance) + ".</p>\n";
-  out += "<table class=\"summary\">\n<tr><th>script</th><th>verdict</th><th>differing pixels</th>"
-         "<th>first differing log line</th><th>why</th></tr>\n";
+  out += "<p>Reference: " + escaped(options.reference) +
+         ". Pixels allowed to differ: " + std::to_string(options.tolerance) + ".</p>\n";
+  out +=
+      "<table class=\"summary\">\n<tr><th>script</th><th>verdict</th><th>differing pixels</th>"
+      "<th>first differing log line</th><th>why</th></tr>\n";
   for (size_t i = 0; i < results.size(); ++i) {
     const ScriptResult& r = results[i];
     std::string why;

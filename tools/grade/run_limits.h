@@ -4,9 +4,9 @@
 #pragma once
 
 struct RunLimits {
-  double wallSeconds = 60;       // then the process group is killed: "timed out"
-  long cpuSeconds = 60;          // RLIMIT_CPU
-  long memoryMegabytes = 4096;   // RLIMIT_AS; 0: none
-  long fileMegabytes = 64;       // RLIMIT_FSIZE, each file written
-  long processes = 64;           // in the run's process group (and RLIMIT_NPROC)
+  double wallSeconds = 60;      // then the process group is killed: "timed out"
+  long cpuSeconds = 60;         // RLIMIT_CPU
+  long memoryMegabytes = 4096;  // RLIMIT_AS; 0: none
+  long fileMegabytes = 64;      // RLIMIT_FSIZE, each file written
+  long processes = 64;          // in the run's process group (and RLIMIT_NPROC)
 };

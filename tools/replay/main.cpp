@@ -126,7 +126,8 @@ int main(int argc, char** argv) {
   // A program stopped at the time limit may have finished its replay and
   // then failed to quit: what it wrote is delivered all the same.
   bool delivered = true;
-  if (!options.png.empty()) delivered &= deliver(control.file(PICTURE_FILE), "picture", options.png);
+  if (!options.png.empty())
+    delivered &= deliver(control.file(PICTURE_FILE), "picture", options.png);
   if (!options.console.empty())
     delivered &= deliver(control.file(CONSOLE_FILE), "console lines", options.console);
   if (!options.log.empty()) delivered &= deliver(control.file(LOG_FILE), "log", options.log);

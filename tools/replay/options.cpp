@@ -28,7 +28,9 @@ const option LONG_OPTIONS[] = {
 };
 
 // The option as the user wrote it, without a value after "=".
-std::string writtenName(const std::string& argument) { return argument.substr(0, argument.find('=')); }
+std::string writtenName(const std::string& argument) {
+  return argument.substr(0, argument.find('='));
+}
 
 }  // namespace
 
@@ -84,7 +86,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
       case Console:
       case Log:
       case Font:
-        if (value.empty()) return fail(std::string("--") + LONG_OPTIONS[id - 1].name + " needs a file name");
+        if (value.empty())
+          return fail(std::string("--") + LONG_OPTIONS[id - 1].name + " needs a file name");
         (id == Png ? o.png : id == Console ? o.console : id == Log ? o.log : o.font) = value;
         break;
       case Timeout:

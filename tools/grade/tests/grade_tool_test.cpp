@@ -35,7 +35,9 @@ long field(const std::string& entry, const std::string& name) {
   return std::stol(m[1]);
 }
 
-bool passed(const std::string& entry) { return entry.find("\"verdict\": \"pass\"") != std::string::npos; }
+bool passed(const std::string& entry) {
+  return entry.find("\"verdict\": \"pass\"") != std::string::npos;
+}
 
 // report.json without its times, which differ from run to run.
 std::string withoutTimes(std::string json) {
@@ -79,8 +81,7 @@ class Grade : public ::testing::Test {
     arguments.insert(arguments.end(), options.begin(), options.end());
     arguments.push_back("--");
     arguments.insert(arguments.end(), program.begin(), program.end());
-    setenv("TMPDIR", scratch.path().c_str(), 1);
-    return runGrader(arguments, asOrdinaryUser);
+    return runGrader(arguments, scratch.path().string(), asOrdinaryUser);
   }
   std::string report() const { return scratch.file("report"); }
   std::string json() const { return readBytes(report() + "/report.json"); }
@@ -151,7 +152,8 @@ TEST_F(Grade, AOneLineFaultFailsTheRightScriptsAtTheRightLine) {
     const std::string draw = entry(json(), "draw.SCR"), save = entry(json(), "save.SCR");
     EXPECT_EQ(passed(draw), c.drawPasses) << c.program << "\n" << draw;
     EXPECT_EQ(passed(save), c.savePasses) << c.program << "\n" << save;
-    EXPECT_EQ(field(draw, "first_differing_log_line"), c.drawFirstLine) << c.program << "\n" << draw;
+    EXPECT_EQ(field(draw, "first_differing_log_line"), c.drawFirstLine) << c.program << "\n"
+                                                                        << draw;
     EXPECT_EQ(field(draw, "differing_pixels") > 0, c.drawPixels) << c.program << "\n" << draw;
   }
   // The wrong colour's neighbours: the line before it and the one after.
@@ -200,7 +202,8 @@ TEST_F(Grade, AProgramThatNeverEndsTimesOutAndHoldsUpNoOther) {
   const GraderRun run = grade(folder, GRADE_REFERENCE, {"--timeout", "3"}, {"sh", "-c", hangs});
   EXPECT_EQ(run.status, 1) << run.output;
   const std::string results = json();
-  EXPECT_NE(entry(results, "b.SCR").find("timed out after 3 seconds"), std::string::npos) << results;
+  EXPECT_NE(entry(results, "b.SCR").find("timed out after 3 seconds"), std::string::npos)
+      << results;
   for (const char* other : {"a.SCR", "c.SCR", "d.SCR"})
     EXPECT_TRUE(passed(entry(results, other))) << results;
   EXPECT_EQ(processesWith("sleep 987"), 0);
@@ -215,7 +218,8 @@ TEST_F(Grade, AProgramThatNeverEndsTimesOutAndHoldsUpNoOther) {
 TEST_F(Grade, ACrashFailsWithItsSignal) {
   const GraderRun run = grade(EXAMPLE_SCRIPTS, GRADE_REFERENCE, {}, {GRADE_MISBEHAVING, "crash"});
   EXPECT_EQ(run.status, 1) << run.output;
-  EXPECT_NE(entry(json(), "draw.SCR").find("crashed: killed by signal 6 (Aborted)"), std::string::npos)
+  EXPECT_NE(entry(json(), "draw.SCR").find("crashed: killed by signal 6 (Aborted)"),
+            std::string::npos)
       << json();
   EXPECT_NE(entry(json(), "draw.SCR").find("it drew no picture"), std::string::npos) << json();
 }
@@ -261,10 +265,12 @@ TEST_F(Grade, GradescopeResultsHoldEveryScriptAndTheTotal) {
   grade(EXAMPLE_SCRIPTS, GRADE_REFERENCE, {"--gradescope", results}, {GRADE_NOT_SAVED});
   const std::string text = readBytes(results);
   EXPECT_NE(text.find("\"score\": 1,\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("{\"name\": \"draw.SCR\", \"score\": 1, \"max_score\": 1, \"output\": \"draw.SCR: pass\\n\"}"),
+  EXPECT_NE(text.find("{\"name\": \"draw.SCR\", \"score\": 1, \"max_score\": 1, \"output\": "
+                      "\"draw.SCR: pass\\n\"}"),
             std::string::npos)
       << text;
-  EXPECT_NE(text.find("{\"name\": \"save.SCR\", \"score\": 0, \"max_score\": 1, \"output\": \"save.SCR: fail\\n  file squares.txt: missing\\n\"}"),
+  EXPECT_NE(text.find("{\"name\": \"save.SCR\", \"score\": 0, \"max_score\": 1, \"output\": "
+                      "\"save.SCR: fail\\n  file squares.txt: missing\\n\"}"),
             std::string::npos)
       << text;
 }
@@ -272,7 +278,9 @@ TEST_F(Grade, GradescopeResultsHoldEveryScriptAndTheTotal) {
 TEST_F(Grade, BadCommandLinesAndFoldersStopTheGraderWithStatus2) {
   const std::string empty = scripts({});
   EXPECT_EQ(grade(empty, GRADE_REFERENCE, {}, {GRADE_REFERENCE}).status, 2);
-  EXPECT_EQ(grade(EXAMPLE_SCRIPTS, GRADE_REFERENCE, {"--font", "/no/such.ttf"}, {GRADE_REFERENCE}).status, 2);
+  EXPECT_EQ(
+      grade(EXAMPLE_SCRIPTS, GRADE_REFERENCE, {"--font", "/no/such.ttf"}, {GRADE_REFERENCE}).status,
+      2);
   EXPECT_EQ(grade(EXAMPLE_SCRIPTS, GRADE_REFERENCE, {"--jobs", "0"}, {GRADE_REFERENCE}).status, 2);
 }
 

@@ -5,13 +5,16 @@
 
 #include <cstdio>
 
-GraderRun runGrader(const std::vector<std::string>& arguments, bool asOrdinaryUser) {
+GraderRun runGrader(const std::vector<std::string>& arguments, const std::string& temporaryFolder,
+                    bool asOrdinaryUser) {
   GraderRun run;
   FILE* output = std::tmpfile();
   if (output == nullptr) return run;
   std::vector<std::string> words;
   if (asOrdinaryUser && geteuid() == 0)
     words = {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"};
+  words.push_back("env");
+  words.push_back("TMPDIR=" + temporaryFolder);
   words.push_back(GRADE_TOOL);
   words.insert(words.end(), arguments.begin(), arguments.end());
   const pid_t child = fork();
@@ -29,7 +32,8 @@ GraderRun runGrader(const std::vector<std::string>& arguments, bool asOrdinaryUs
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   std::rewind(output);
   char buffer[4096];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, output)) > 0;) run.output.append(buffer, n);
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, output)) > 0;)
+    run.output.append(buffer, n);
   std::fclose(output);
   return run;
 }

@@ -11,4 +11,6 @@ struct GraderRun {
   std::string output;  // standard output and standard error together
 };
 
-GraderRun runGrader(const std::vector<std::string>& arguments, bool asOrdinaryUser = false);
+// temporaryFolder becomes the grader's TMPDIR, where its runs' folders go.
+GraderRun runGrader(const std::vector<std::string>& arguments, const std::string& temporaryFolder,
+                    bool asOrdinaryUser = false);

@@ -22,10 +22,33 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(GradeOptions, EveryOptionAndTheProgramAfterTheDashes) {
-  const ParsedGradeOptions p = parseGradeOptions(
-      {"--reference", "ref", "--scripts=s", "--jobs", "3", "--tolerance", "7", "--report", "r",
-       "--gradescope", "g.json", "--font", "f.ttf", "--timeout", "2.5", "--cpu-seconds", "4",
-       "--memory", "0", "--file-size", "5", "--processes", "9", "--", "prog", "--jobs", "x"});
+  const ParsedGradeOptions p = parseGradeOptions({"--reference",
+                                                  "ref",
+                                                  "--scripts=s",
+                                                  "--jobs",
+                                                  "3",
+                                                  "--tolerance",
+                                                  "7",
+                                                  "--report",
+                                                  "r",
+                                                  "--gradescope",
+                                                  "g.json",
+                                                  "--font",
+                                                  "f.ttf",
+                                                  "--timeout",
+                                                  "2.5",
+                                                  "--cpu-seconds",
+                                                  "4",
+                                                  "--memory",
+                                                  "0",
+                                                  "--file-size",
+                                                  "5",
+                                                  "--processes",
+                                                  "9",
+                                                  "--",
+                                                  "prog",
+                                                  "--jobs",
+                                                  "x"});
   ASSERT_EQ(p.error, "");
   const GradeOptions& o = p.options;
   EXPECT_EQ(o.reference, "ref");
@@ -104,7 +127,8 @@ TEST(LogCompare, FirstDifferenceWithItsNeighbours) {
 }
 
 RgbImage filled(int width, int height, unsigned char value) {
-  return {width, height, std::vector<unsigned char>(static_cast<size_t>(width) * height * 3, value)};
+  return {width, height,
+          std::vector<unsigned char>(static_cast<size_t>(width) * height * 3, value)};
 }
 
 TEST(PictureCompare, OnePixelDiffersAndIsMarkedOverTheFadedReference) {
@@ -156,7 +180,9 @@ class Folders : public ::testing::Test {
     for (const fs::path& f : {a, b}) fs::create_directories(f / "sub");
   }
   ~Folders() override { fs::remove_all(base); }
-  void write(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+  void write(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+  }
   const fs::path base = fs::temp_directory_path() / "zt738-grade-parts-folders";
   const fs::path a = base / "a", b = base / "b";
 };
@@ -239,7 +265,8 @@ TEST(Reports, JsonEscapesAndCarriesTheVerdicts) {
 
   const std::string scope = gradescopeJson({failing(), good});
   EXPECT_NE(scope.find("\"score\": 1,"), std::string::npos) << scope;
-  EXPECT_NE(scope.find("\"max_score\": 1, \"output\": \"a \\\"quoted\\\""), std::string::npos) << scope;
+  EXPECT_NE(scope.find("\"max_score\": 1, \"output\": \"a \\\"quoted\\\""), std::string::npos)
+      << scope;
 }
 
 TEST(Reports, HtmlIsOneFileWithItsPicturesInside) {

@@ -37,8 +37,8 @@ dom=$("$browser" --headless --no-sandbox --disable-gpu --disable-dev-shm-usage \
   "file://$work/checked.html" 2>"$work/browser.txt") || { cat "$work/browser.txt"; exit 1; }
 found=$(grep -o 'images=[0-9]* undecoded=[0-9]*' <<<"$dom" || true)
 echo "report: $(wc -c <"$work/report.html") bytes; $found"
-# Two scripts; the one that draws shows three pictures, the other two.
+# Two scripts, each with the reference, graded and difference pictures.
 case $found in
-  "images=5 undecoded=0") exit 0 ;;
-  *) echo "expected 5 decoded images in the report, found '${found:-no check}'" >&2; exit 1 ;;
+  "images=6 undecoded=0") exit 0 ;;
+  *) echo "expected 6 decoded images in the report, found '${found:-no check}'" >&2; exit 1 ;;
 esac

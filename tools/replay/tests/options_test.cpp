@@ -11,10 +11,9 @@ namespace {
 using Args = std::vector<std::string>;
 
 TEST(ReplayOptions, EveryOptionInBothForms) {
-  const ParsedOptions p =
-      parseOptions({"--png", "a.png", "--console=c.txt", "--timeout", "2.5", "--keep", "--answer",
-                    "one two", "--answer=", "--log", "l.txt", "--font=f.ttf", "s.scr", "--", "prog",
-                    "--png", "x"});
+  const ParsedOptions p = parseOptions(
+      {"--png", "a.png", "--console=c.txt", "--timeout", "2.5", "--keep", "--answer", "one two",
+       "--answer=", "--log", "l.txt", "--font=f.ttf", "s.scr", "--", "prog", "--png", "x"});
   ASSERT_EQ(p.error, "");
   EXPECT_EQ(p.options.png, "a.png");
   EXPECT_EQ(p.options.console, "c.txt");
