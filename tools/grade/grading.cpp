@@ -17,6 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr size_t ERRORS_KEPT = 4000;  // bytes of the graded program's output in the report
+
 // One program's run on one script, and the folders it leaves.
 struct Run {
   TempFolder work, control;
@@ -98,6 +100,9 @@ void compare(const GradeOptions& options, ScriptRuns& runs, ScriptResult& r) {
   } else if (hasGraded) {
     r.reasons.push_back("the reference program drew no picture");
   }
+
+  const std::string errors = fileText(runs.graded.control.file("errors.txt"));
+  r.gradedErrors = errors.substr(errors.size() > ERRORS_KEPT ? errors.size() - ERRORS_KEPT : 0);
 
   r.files = compareFolders(runs.reference.work.path(), runs.graded.work.path());
   for (const FileDifference& f : r.files) r.reasons.push_back("file " + f.name + ": " + f.what);

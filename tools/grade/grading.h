@@ -22,6 +22,7 @@ struct ScriptResult {
   std::vector<FileDifference> files;
   std::string referenceEnding, gradedEnding;  // as describe() tells them
   double referenceSeconds = 0, gradedSeconds = 0;
+  std::string gradedErrors;  // the end of what the graded program wrote on stdout and stderr
   RgbImage reference, graded, difference;  // empty when not written
 };
 

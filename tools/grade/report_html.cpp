@@ -11,9 +11,9 @@ table.summary td, table.summary th { border: 1px solid #bbb; padding: 0.3em 0.6e
 .pass { color: #176d1e; font-weight: bold; }
 .fail { color: #b00020; font-weight: bold; }
 section { border-top: 2px solid #ddd; margin-top: 2em; padding-top: 0.5em; }
-.pictures { display: flex; flex-wrap: wrap; gap: 1em; }
+.pictures { display: flex; flex-wrap: wrap; gap: 1em; align-items: flex-start; }
 figure { margin: 0; }
-figure img { border: 1px solid #999; display: block; }
+figure img { border: 1px solid #999; display: block; max-width: calc((100vw - 8em) / 3); height: auto; }
 pre { background: #f4f4f4; padding: 0.5em; overflow-x: auto; }
 .first { background: #ffd6e8; }
 )";
@@ -102,6 +102,9 @@ std::string section(const ScriptResult& r, size_t index) {
   } else {
     out += "<p>Drawing logs: the same, " + std::to_string(r.log.referenceLines) + " lines.</p>\n";
   }
+  if (!r.passed && !r.gradedErrors.empty())
+    out += "<h3>What the program wrote on its output (the end)</h3>\n<pre>" +
+           escaped(r.gradedErrors) + "</pre>\n";
   return out + "</section>\n";
 }
 

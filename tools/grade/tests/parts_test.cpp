@@ -283,6 +283,14 @@ TEST(Reports, HtmlIsOneFileWithItsPicturesInside) {
   EXPECT_EQ(images, 3u);
   EXPECT_EQ(html.find("src=\"http"), std::string::npos);
   EXPECT_NE(html.find("<span class=\"first\">2  tw&#246;</span>"), std::string::npos) << html;
+
+  // A failing program's own output is shown, escaped; a passing one's is not.
+  ScriptResult r = failing();
+  r.gradedErrors = "terminate called after throwing <bad_alloc>";
+  EXPECT_NE(reportHtml(options, {r}).find("terminate called after throwing &lt;bad_alloc&gt;"),
+            std::string::npos);
+  r.passed = true;
+  EXPECT_EQ(reportHtml(options, {r}).find("terminate called"), std::string::npos);
 }
 
 }  // namespace
