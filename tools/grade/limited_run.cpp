@@ -109,7 +109,9 @@ void setLimit(int resource, rlim_t soft, rlim_t hard) {
   }
   const rlim_t file = static_cast<rlim_t>(limits.fileMegabytes) * MEGABYTE;
   setLimit(RLIMIT_FSIZE, file, file);
-  const rlim_t tasks = static_cast<rlim_t>(limits.processes) + userTasks;
+  // A backstop above the grader's own count (which kills the group at the
+  // limit): the kernel's count is per user and holds for ordinary users only.
+  const rlim_t tasks = 2 * static_cast<rlim_t>(limits.processes) + userTasks;
   setLimit(RLIMIT_NPROC, tasks, tasks);
   setLimit(RLIMIT_CORE, 0, 0);  // a crash leaves no core file among the compared files
   if (chdir(folder) != 0) _exit(126);
@@ -172,6 +174,7 @@ RunEnding runLimited(const RunRequest& request) {
   const auto deadline = start + std::chrono::duration_cast<Clock::duration>(
                                     std::chrono::duration<double>(request.limits.wallSeconds));
   bool ended = false;
+  bool forked = false;
   while (!ended) {
     if (pidfd >= 0) {
       pollfd p{pidfd, POLLIN, 0};
@@ -183,7 +186,9 @@ RunEnding runLimited(const RunRequest& request) {
       if (!ended) usleep(WATCH_MILLISECONDS * 1000);
     }
     if (ended) break;
-    if (countGroupMembers(child) >= request.limits.processes) {
+    // /proc is read in full only once the program has started another.
+    forked = forked || mayHaveChildren(child);
+    if (forked && countGroupMembers(child) >= request.limits.processes) {
       ending.how = RunEnding::OverLimit;
       ending.limit = "process";
       break;

@@ -76,3 +76,13 @@ int countUserTasks() {
   });
   return count;
 }
+
+bool mayHaveChildren(pid_t pid) {
+  char path[64];
+  std::snprintf(path, sizeof path, "/proc/%d/task/%d/children", pid, pid);
+  FILE* file = std::fopen(path, "re");
+  if (file == nullptr) return true;
+  const int c = std::fgetc(file);
+  std::fclose(file);
+  return c != EOF;
+}
