@@ -169,7 +169,7 @@ native)
   expect_listing "the installed tree" "$installed" \
     include/zt738.h lib/libzt738.a lib/libzt738_winmain.a lib/libzt738_entry.a lib/libzt738_win32.a \
     lib/cmake/ZT738/ZT738Config.cmake lib/cmake/ZT738/ZT738ConfigVersion.cmake \
-    lib/pkgconfig/zt738.pc bin/zt738-editor bin/zt738-replay share/doc/zt738/LICENSE share/doc/zt738/README.md
+    lib/pkgconfig/zt738.pc bin/zt738-editor bin/zt738-replay bin/zt738-grade share/doc/zt738/LICENSE share/doc/zt738/README.md
   check_version_file "$prefix"
   build_with_cmake cmake "$prefix"
   build_with_pkg_config pkg-config "$prefix" g++

@@ -9,6 +9,8 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   # zt738-replay writes PNG files
   libpng-dev
+  # zt738-grade's report opened in a headless browser by its tests
+  chromium
   # the consumer checks: the Windows ZIP's contents
   unzip
   # the Debian package's Depends (dpkg-shlibdeps reads them off the programs)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "package.h"
+#include "replay_hooks.h"
 
 namespace zt::package {
 
@@ -31,6 +32,7 @@ int ZT738_console_printf(const char* format, ...) {
   if (consoleFirst < 0) consoleFirst = consoleNext;
   consoleNext = nextSlot(consoleNext);
 
+  ZT738_replay_console_line(buffer);
   ZT738_console_put_line(buffer);
   return ZT738_formatted_length(produced);
 }

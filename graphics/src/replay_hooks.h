@@ -6,9 +6,13 @@
 //                         the display exists, as Playback Script would; when
 //                         playback ends, write the outputs below and quit as
 //                         Quit does
-//   ZT738_REPLAY_PIXELS   file for the graphics window's client area, a binary
-//                         PPM (P6, 8 bits a channel)
+//   ZT738_REPLAY_PICTURE  file for the graphics window's client area, a PNG
+//                         taken from the headless driver's last presented
+//                         frame (not on Windows)
 //   ZT738_REPLAY_CONSOLE  file for the console's stored lines, oldest first
+//   ZT738_REPLAY_LOG      file for every console line written from the start
+//                         of the replay, in order; logging is switched on
+//                         when playback starts, as Run > Logging does
 //   ZT738_REPLAY_ANSWERS  file of answers for the line-input dialog, one a
 //                         line, typed into the dialog in order
 #pragma once
@@ -22,8 +26,9 @@ namespace zt::package {
 
 struct ReplaySettings {
   bool active = false;
-  std::string pixelsPath;            // empty: no picture
+  std::string picturePath;           // empty: no picture
   std::string consolePath;           // empty: no console lines
+  std::string logPath;               // empty: no log, and logging left as the program sets it
   std::vector<std::string> answers;  // what the dialogs get, in order
 };
 
@@ -32,25 +37,27 @@ struct ReplaySettings {
 ReplaySettings ZT738_replay_settings_from_environment();
 
 // Called when the display exists: keeps the settings and, when they are
-// active, posts the Playback Script command to the graphics window.
+// active, opens the log and posts the Playback Script command to the
+// graphics window.
 void ZT738_replay_begin(const ReplaySettings& settings);
+
+// Called when playback starts: switches logging on when a log is kept.
+void ZT738_replay_playback_started();
+
+// Called for every line the console receives: appends it to the log.
+void ZT738_replay_console_line(const char* line);
 
 // Called by the wait when playback has ended: writes the outputs and posts
 // the quit message, once per run.
 void ZT738_replay_playback_ended();
 
 // Called when the display ends: writes the outputs if playback never ended
-// (the program quit first).
+// (the program quit first), and closes the log.
 void ZT738_replay_display_ended();
 
 // Called when the line-input dialog opens: types the next answer into its
 // edit field and presses "Okay". With no answer left the field stays empty
 // and "Okay" is pressed all the same, so that the run never waits for a user.
 void ZT738_replay_dialog_opened(HWND dialog);
-
-// The outputs, also usable on their own. Each returns false when its file
-// could not be written.
-bool ZT738_write_client_pixels(const std::string& path);
-bool ZT738_write_console_lines(const std::string& path);
 
 }  // namespace zt::package

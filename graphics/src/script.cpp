@@ -9,6 +9,7 @@
 
 #include "package.h"
 #include "script_file.h"
+#include "replay_hooks.h"
 #include "script_line.h"
 
 namespace zt::package {
@@ -159,6 +160,7 @@ void ZT738_toggle_playback() {
   oneFrameRequested = false;
   playingBack = true;
   setCheck(CmdPlaybackScript, true);
+  ZT738_replay_playback_started();
 }
 
 void ZT738_request_play_one() {

@@ -11,6 +11,10 @@
 #include <tuple>
 #include <vector>
 
+#ifndef _WIN32
+#include <png.h>
+#endif
+
 #include "replay_hooks.h"
 #include "script_session.h"
 
@@ -43,34 +47,33 @@ bool quitPosted() {
 ReplaySettings activeSettings() {
   ReplaySettings settings;
   settings.active = true;
-  settings.pixelsPath = "picture.ppm";
+  settings.picturePath = "picture.png";
   settings.consolePath = "console.txt";
   return settings;
 }
 
-// The colour at a logical point of a P6 picture of the client area.
-struct Ppm {
-  explicit Ppm(const std::string& bytes) {
-    char magic[3] = {};
-    int maxValue = 0;
-    int consumed = 0;
-    if (std::sscanf(bytes.c_str(), "%2s %d %d %d%n", magic, &width, &height, &maxValue,
-                    &consumed) != 4 ||
-        std::string(magic) != "P6" || maxValue != 255) {
-      width = height = 0;
-      return;
-    }
-    pixels = bytes.substr(static_cast<size_t>(consumed) + 1);
+#ifndef _WIN32
+// The picture read back with libpng; the colour at a logical point of it.
+struct Picture {
+  explicit Picture(const std::string& path) {
+    png_image image = {};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return;
+    image.format = PNG_FORMAT_RGB;
+    pixels.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return;
+    width = static_cast<int>(image.width);
+    height = static_cast<int>(image.height);
   }
   COLORREF at(int x, int y) const {
     const size_t i = (static_cast<size_t>(height / 2 - y) * width + (width / 2 + x)) * 3;
-    const auto byte = [this](size_t k) { return static_cast<unsigned char>(pixels[k]); };
-    return RGB(byte(i), byte(i + 1), byte(i + 2));
+    return RGB(pixels[i], pixels[i + 1], pixels[i + 2]);
   }
   int width = 0;
   int height = 0;
-  std::string pixels;
+  std::vector<unsigned char> pixels;
 };
+#endif
 
 TEST_F(ReplayHooks, PlaybackStartsAtOnceAndItsEndWritesThePictureAndConsoleThenQuits) {
   writeScript("ZT738_MOUSE(5, 6);\nZT738_KBD(65);\n");
@@ -85,18 +88,21 @@ TEST_F(ReplayHooks, PlaybackStartsAtOnceAndItsEndWritesThePictureAndConsoleThenQ
   EXPECT_EQ(next().kind, EventQuit);
 
   EXPECT_EQ(fileBytes("console.txt"), "EOF encountered in script file ZT738.SCR\n");
-  const Ppm picture(fileBytes("picture.ppm"));
+#ifdef _WIN32
+  EXPECT_FALSE(std::filesystem::exists("picture.png"));  // pictures come from the headless driver
+#else
+  const Picture picture("picture.png");
   RECT client = {};
   GetClientRect(graphics(), &client);
   ASSERT_EQ(picture.width, client.right - client.left);
   ASSERT_EQ(picture.height, client.bottom - client.top);
-  ASSERT_EQ(picture.pixels.size(), static_cast<size_t>(picture.width * picture.height * 3));
   for (const auto& [x, y, colour] :
        {std::tuple{0, 0, colourRgb[COLOUR_BLUE]}, std::tuple{19, -19, colourRgb[COLOUR_BLUE]},
         std::tuple{30, 30, colourRgb[COLOUR_WHITE]}}) {
     EXPECT_EQ(picture.at(x, y), colour)
         << "at (" << x << ", " << y << "): expected " << colour << ", actual " << picture.at(x, y);
   }
+#endif
 
   // Once per run: a second end, or the end of the display, writes nothing.
   std::remove("console.txt");
@@ -112,13 +118,42 @@ TEST_F(ReplayHooks, ProgramThatQuitsBeforeTheEndWritesWhenTheDisplayEnds) {
   ZT738_console_printf("one line without its end");
   ZT738_console_printf("two\n");
   ReplaySettings settings = activeSettings();
-  settings.pixelsPath.clear();  // the picture is optional
+  settings.picturePath.clear();  // the picture is optional
   ZT738_replay_begin(settings);
   drainPosted();
   ZT738_replay_display_ended();
   EXPECT_EQ(fileBytes("console.txt"), "one line without its end\ntwo\n");
-  EXPECT_FALSE(std::filesystem::exists("picture.ppm"));
+  EXPECT_FALSE(std::filesystem::exists("picture.png"));
   ZT738_replay_begin(ReplaySettings{});
+}
+
+TEST_F(ReplayHooks, LogHoldsEveryConsoleLineAndLoggingStartsWithPlaybackOnce) {
+  writeScript("ZT738_MOUSE(5, 6);\n");
+  clearConsole();
+  ZT738_set_logging(0);
+  ReplaySettings settings = activeSettings();
+  settings.logPath = "log.txt";
+  ZT738_replay_begin(settings);
+  ZT738_console_printf("before playback\n");
+  EXPECT_FALSE(logging);  // switched on when playback starts, not before
+  EXPECT_TRUE(isMouse(next(), 5, 6));
+  EXPECT_TRUE(logging);
+  // More lines than the console keeps, one of them without its line end.
+  for (int i = 0; i < CONSOLE_SLOTS + 5; ++i) ZT738_console_printf("line %d\n", i);
+  ZT738_console_printf("no end");
+  // A program that switches logging off keeps it off: it is switched on once.
+  ZT738_set_logging(0);
+  ZT738_replay_playback_started();
+  EXPECT_FALSE(logging);
+  EXPECT_EQ(next().kind, EventQuit);
+  ZT738_replay_display_ended();
+
+  std::string expected = "before playback\n";
+  for (int i = 0; i < CONSOLE_SLOTS + 5; ++i) expected += "line " + std::to_string(i) + "\n";
+  expected += "no end\nEOF encountered in script file ZT738.SCR\n";
+  EXPECT_EQ(fileBytes("log.txt"), expected);
+  ZT738_replay_begin(ReplaySettings{});
+  ZT738_set_logging(0);
 }
 
 TEST_F(ReplayHooks, DialogsGetTheAnswersInOrderThenAnEmptyLine) {
@@ -144,19 +179,21 @@ TEST_F(ReplayHooks, WithoutReplayNothingHappens) {
   ZT738_replay_display_ended();
   EXPECT_FALSE(quitPosted());
   EXPECT_FALSE(std::filesystem::exists("console.txt"));
-  EXPECT_FALSE(std::filesystem::exists("picture.ppm"));
+  EXPECT_FALSE(std::filesystem::exists("picture.png"));
 }
 
 TEST_F(ReplayHooks, SettingsComeFromTheEnvironment) {
   std::ofstream("answers.txt", std::ios::binary) << "one\n\nlast without end";
   setEnvironment("ZT738_REPLAY", "1");
-  setEnvironment("ZT738_REPLAY_PIXELS", "p.ppm");
+  setEnvironment("ZT738_REPLAY_PICTURE", "p.png");
   setEnvironment("ZT738_REPLAY_CONSOLE", "c.txt");
+  setEnvironment("ZT738_REPLAY_LOG", "l.txt");
   setEnvironment("ZT738_REPLAY_ANSWERS", "answers.txt");
   ReplaySettings s = ZT738_replay_settings_from_environment();
   EXPECT_TRUE(s.active);
-  EXPECT_EQ(s.pixelsPath, "p.ppm");
+  EXPECT_EQ(s.picturePath, "p.png");
   EXPECT_EQ(s.consolePath, "c.txt");
+  EXPECT_EQ(s.logPath, "l.txt");
   EXPECT_EQ(s.answers, (std::vector<std::string>{"one", "", "last without end"}));
 
   setEnvironment("ZT738_REPLAY_ANSWERS", "no-such-file.txt");
@@ -166,8 +203,10 @@ TEST_F(ReplayHooks, SettingsComeFromTheEnvironment) {
   setEnvironment("ZT738_REPLAY", "");
   s = ZT738_replay_settings_from_environment();
   EXPECT_FALSE(s.active);
-  EXPECT_EQ(s.pixelsPath, "");
-  for (const char* name : {"ZT738_REPLAY_PIXELS", "ZT738_REPLAY_CONSOLE", "ZT738_REPLAY_ANSWERS"})
+  EXPECT_EQ(s.picturePath, "");
+  EXPECT_EQ(s.logPath, "");
+  for (const char* name :
+       {"ZT738_REPLAY_PICTURE", "ZT738_REPLAY_CONSOLE", "ZT738_REPLAY_LOG", "ZT738_REPLAY_ANSWERS"})
     setEnvironment(name, "");
 }
 

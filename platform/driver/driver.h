@@ -1,7 +1,8 @@
 // The seam between the layer and whatever shows its windows: a table of
 // operations that a driver fills in, and the input calls a driver makes.
 //
-// Two drivers exist: headless (no screen; the tests' driver) and the SDL2
+// Two drivers exist: headless (no screen; the tests' driver; it keeps
+// the last presented frames) and the SDL2
 // screen driver (platform/sdl/). driver() picks one on first use from the
 // list in choose_driver.cpp: ZT738_VIDEO ("headless" or "sdl") if set, else
 // the screen. Each fills a Driver with designated initializers, one member a
@@ -50,8 +51,8 @@ struct Driver {
   void (*destroy)(HWND hwnd);
   // Pixels: frame holds the whole content (strip rows first), changed the
   // rectangle of it that differs from what was presented last. Called once per
-  // change, before the thread waits. nullptr: nothing to present (headless),
-  // and the layer composes nothing.
+  // change, before the thread waits. nullptr: nothing to present, and the
+  // layer composes nothing.
   void (*present)(HWND hwnd, const Surface& frame, const RECT& changed);
   // Blocks until the driver has input, wake() was called (also before this
   // call, since the last wait returned), or the deadline passed. Input is
@@ -70,6 +71,16 @@ const Driver& driver();
 // The drivers' openers: the table, or nullptr with the reason why not.
 const Driver* openHeadlessDriver(std::string& whyNot);
 const Driver* openScreenDriver(std::string& whyNot);
+
+// What the headless driver keeps of a shown top-level window: its last
+// presented content (strip rows first) and the height of the strip.
+struct KeptFrame {
+  Surface pixels;
+  int stripHeight = 0;
+};
+// hwnd's kept frame; nullptr when nothing of it was presented (or another
+// driver is in use, or the window is gone).
+const KeptFrame* headlessFrame(HWND hwnd);
 
 // ---- input: the calls a driver makes, on the windows' thread.
 // The pointer at a screen point, with MOUSEEVENTF_* button changes (0: a move).

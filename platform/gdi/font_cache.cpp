@@ -216,7 +216,20 @@ Cache& cache() {
   return instance;
 }
 
+// ZT738_FONT_FILE names one font file that draws all text, whatever face is
+// asked for: the same pictures on every machine, whatever fontconfig prefers.
+const FaceFile* oneFontFile() {
+  static const FaceFile* file = []() -> const FaceFile* {
+    const char* path = std::getenv("ZT738_FONT_FILE");
+    if (path == nullptr || *path == '\0') return nullptr;
+    static const FaceFile chosen{path, 0, fallbackFamily};
+    return &chosen;
+  }();
+  return file;
+}
+
 const FaceFile& fileFor(const std::string& family, bool bold, bool italic) {
+  if (const FaceFile* one = oneFontFile()) return *one;
   std::string key = family;
   std::transform(key.begin(), key.end(), key.begin(),
                  [](unsigned char c) { return std::tolower(c); });

@@ -1,11 +1,12 @@
 // zt738-replay: runs a program on the ZT738 package headless on a recorded
-// script, in a fresh temporary folder, and keeps what it drew (a PNG) and
-// what its console holds.
+// script, in a fresh temporary folder, and keeps what it drew (a PNG), what
+// its console holds and, on request, every console line of the run.
 //
 // The program finds a copy of SCRIPT as "ZT738.SCR" in its working folder
 // and is told through environment variables (graphics/src/replay_hooks.h) to
-// play it back at once, to write its client area and console lines into a
-// second, private folder when playback ends, and then to quit.
+// play it back at once, to draw text with one font file, to write its client
+// area (a PNG, from the headless driver's last frame) and console lines into
+// a second, private folder when playback ends, and then to quit.
 #include <string.h>
 
 #include <cstdio>
@@ -16,7 +17,7 @@
 #include <vector>
 
 #include "options.h"
-#include "png_output.h"
+#include "replay_setup.h"
 #include "run_program.h"
 #include "temp_folder.h"
 
@@ -30,26 +31,6 @@ constexpr int STATUS_TOOL_FAILED = 125;
 constexpr int STATUS_TIMED_OUT = 124;
 
 void say(const std::string& line) { std::fprintf(stderr, "zt738-replay: %s\n", line.c_str()); }
-
-// A script that cannot be read is not copied: the program then reports the
-// missing script on its console, as it would without the tool.
-void copyScript(const std::string& script, const fs::path& to) {
-  std::error_code ec;
-  if (!fs::is_regular_file(script, ec)) {
-    say("cannot read the script " + script + "; the program starts without one");
-    return;
-  }
-  std::ifstream in(script, std::ios::binary);
-  std::ofstream out(to, std::ios::binary);
-  if (in) out << in.rdbuf();
-  if (!in || !out) say("cannot read the script " + script + "; the program starts without one");
-}
-
-bool writeAnswers(const std::vector<std::string>& answers, const fs::path& to) {
-  std::ofstream out(to, std::ios::binary);
-  for (const std::string& a : answers) out << a << '\n';
-  return static_cast<bool>(out);
-}
 
 // The status the tool ends with, after a line saying how the program ended.
 int reportEnding(const ProgramEnding& ending, const std::string& program, double timeout) {
@@ -78,31 +59,16 @@ int reportEnding(const ProgramEnding& ending, const std::string& program, double
   return STATUS_TOOL_FAILED;
 }
 
-// Whether the program wrote an output; when not, says so.
-bool written(const fs::path& output, const std::string& what, const std::string& target) {
+// Copies an output that the program wrote; false, after a line, when it is
+// missing or cannot be copied.
+bool deliver(const fs::path& written, const std::string& what, const std::string& target) {
   std::error_code ec;
-  if (fs::exists(output, ec)) return true;
-  say("the program wrote no " + what + ", so " + target + " was not written");
-  return false;
-}
-
-// Each output asked for: false when it is missing or cannot be written.
-bool deliverPicture(const fs::path& pixels, const std::string& png) {
-  if (!written(pixels, "picture", png)) return false;
-  RgbImage image;
-  std::string error;
-  if (!readPpm(pixels.string(), image, error) || !writePng(png, image, error)) {
-    say(error);
+  if (!fs::exists(written, ec)) {
+    say("the program wrote no " + what + ", so " + target + " was not written");
     return false;
   }
-  return true;
-}
-
-bool deliverConsole(const fs::path& lines, const std::string& console) {
-  if (!written(lines, "console lines", console)) return false;
-  std::error_code ec;
-  if (!fs::copy_file(lines, console, fs::copy_options::overwrite_existing, ec)) {
-    say("cannot write " + console + ": " + ec.message());
+  if (!fs::copy_file(written, target, fs::copy_options::overwrite_existing, ec)) {
+    say("cannot write " + target + ": " + ec.message());
     return false;
   }
   return true;
@@ -130,28 +96,29 @@ int main(int argc, char** argv) {
     say(error);
     return STATUS_TOOL_FAILED;
   }
-  copyScript(options.script, work.file("ZT738.SCR"));
-
-  Environment environment = {
-      {"ZT738_VIDEO", "headless"},
-      {"ZT738_REPLAY", "1"},
-      {"ZT738_REPLAY_PIXELS", control.file("picture.ppm").string()},
-      {"ZT738_REPLAY_CONSOLE", control.file("console.txt").string()},
-  };
-  if (!options.answers.empty()) {
-    if (!writeAnswers(options.answers, control.file("answers.txt"))) {
-      say("cannot write the answers into " + control.path().string());
-      return STATUS_TOOL_FAILED;
-    }
-    environment.emplace_back("ZT738_REPLAY_ANSWERS", control.file("answers.txt").string());
+  std::error_code ec;
+  if (!fs::is_regular_file(options.font, ec)) {
+    say("cannot read the font " + options.font + "; choose one with --font");
+    return STATUS_TOOL_FAILED;
   }
+  ReplayInputs inputs;
+  inputs.script = options.script;
+  inputs.answers = options.answers;
+  inputs.font = fs::absolute(options.font, ec).string();
+  inputs.picture = !options.png.empty();
+  inputs.console = !options.console.empty();
+  inputs.log = !options.log.empty();
+  Environment environment;
+  std::string warning;
+  if (!prepareReplay(inputs, work, control, environment, warning, error)) {
+    say(error);
+    return STATUS_TOOL_FAILED;
+  }
+  if (!warning.empty()) say(warning);
 
   // The program runs in the temporary folder: a path to it must not depend on
   // the tool's own working folder.
-  std::vector<std::string> command = options.command;
-  std::error_code ec;
-  if (command[0].find('/') != std::string::npos) command[0] = fs::absolute(command[0], ec).string();
-
+  const std::vector<std::string> command = absoluteCommand(options.command);
   const ProgramEnding ending =
       runProgram(command, work.path().string(), environment, options.timeoutSeconds);
   int status = reportEnding(ending, options.command[0], options.timeoutSeconds);
@@ -159,9 +126,11 @@ int main(int argc, char** argv) {
   // A program stopped at the time limit may have finished its replay and
   // then failed to quit: what it wrote is delivered all the same.
   bool delivered = true;
-  if (!options.png.empty()) delivered &= deliverPicture(control.file("picture.ppm"), options.png);
+  if (!options.png.empty())
+    delivered &= deliver(control.file(PICTURE_FILE), "picture", options.png);
   if (!options.console.empty())
-    delivered &= deliverConsole(control.file("console.txt"), options.console);
+    delivered &= deliver(control.file(CONSOLE_FILE), "console lines", options.console);
+  if (!options.log.empty()) delivered &= deliver(control.file(LOG_FILE), "log", options.log);
   if (!delivered && status == 0) status = STATUS_TOOL_FAILED;
 
   if (options.keep) {

@@ -1,16 +1,40 @@
 #include "options.h"
 
+#include <getopt.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
 const char* const USAGE =
-    "usage: zt738-replay [--png FILE] [--console FILE] [--timeout SECONDS] [--keep]\n"
-    "                    [--answer TEXT]... SCRIPT -- PROGRAM [ARGS...]\n";
+    "usage: zt738-replay [--png FILE] [--console FILE] [--log FILE] [--font FILE]\n"
+    "                    [--timeout SECONDS] [--keep] [--answer TEXT]... SCRIPT -- PROGRAM "
+    "[ARGS...]\n";
 
 namespace {
 
-bool parseTimeout(const std::string& text, double& seconds) {
+enum OptionId { Png = 1, Console, Log, Font, Timeout, Keep, Answer, Help = 'h' };
+
+const option LONG_OPTIONS[] = {
+    {"png", required_argument, nullptr, Png},
+    {"console", required_argument, nullptr, Console},
+    {"log", required_argument, nullptr, Log},
+    {"font", required_argument, nullptr, Font},
+    {"timeout", required_argument, nullptr, Timeout},
+    {"keep", no_argument, nullptr, Keep},
+    {"answer", required_argument, nullptr, Answer},
+    {"help", no_argument, nullptr, Help},
+    {nullptr, 0, nullptr, 0},
+};
+
+// The option as the user wrote it, without a value after "=".
+std::string writtenName(const std::string& argument) {
+  return argument.substr(0, argument.find('='));
+}
+
+}  // namespace
+
+bool parseSeconds(const std::string& text, double& seconds) {
   if (text.empty()) return false;
   char* end = nullptr;
   errno = 0;
@@ -31,57 +55,64 @@ std::string answerProblem(const std::string& answer) {
   return "";
 }
 
-}  // namespace
-
 ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
   ParsedOptions parsed;
   Options& o = parsed.options;
-  size_t i = 0;
   auto fail = [&parsed](const std::string& message) {
     parsed.error = message;
     return parsed;
   };
-  for (; i < arguments.size(); ++i) {
-    std::string name = arguments[i];
-    if (name == "--") return fail("the script is missing before --");
-    if (name == "--help" || name == "-h") {
-      parsed.help = true;
-      return parsed;
-    }
-    if (name == "--keep") {
-      o.keep = true;
-      continue;
-    }
-    if (name.rfind("--", 0) != 0) break;  // the script
 
-    std::string value;
-    const size_t equals = name.find('=');
-    if (equals != std::string::npos) {
-      value = name.substr(equals + 1);
-      name.resize(equals);
-    } else if (name == "--png" || name == "--console" || name == "--timeout" ||
-               name == "--answer") {
-      if (i + 1 >= arguments.size()) return fail(name + " needs a value");
-      value = arguments[++i];
-    } else {
-      return fail("unknown option " + name);
-    }
+  std::vector<std::string> words{"zt738-replay"};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(words.size());
 
-    if (name == "--png" || name == "--console") {
-      if (value.empty()) return fail(name + " needs a file name");
-      (name == "--png" ? o.png : o.console) = value;
-    } else if (name == "--timeout") {
-      if (!parseTimeout(value, o.timeoutSeconds))
-        return fail("--timeout: a number of seconds from 0 (no limit) to 1000000");
-    } else if (name == "--answer") {
-      const std::string problem = answerProblem(value);
-      if (!problem.empty()) return fail(problem);
-      o.answers.push_back(value);
-    } else {
-      return fail("unknown option " + name);
+  // "+": stop at the script; ":": a missing value is told apart.
+  optind = 0;  // a fresh scan, also when called again
+  opterr = 0;
+  for (;;) {
+    const int id = getopt_long(argc, argv.data(), "+:h", LONG_OPTIONS, nullptr);
+    if (id == -1) break;
+    const std::string value = optarg != nullptr ? optarg : "";
+    const std::string written = writtenName(words[static_cast<size_t>(optind) - 1]);
+    switch (id) {
+      case Help:
+        parsed.help = true;
+        return parsed;
+      case Png:
+      case Console:
+      case Log:
+      case Font:
+        if (value.empty())
+          return fail(std::string("--") + LONG_OPTIONS[id - 1].name + " needs a file name");
+        (id == Png ? o.png : id == Console ? o.console : id == Log ? o.log : o.font) = value;
+        break;
+      case Timeout:
+        if (!parseSeconds(value, o.timeoutSeconds))
+          return fail("--timeout: a number of seconds from 0 (no limit) to 1000000");
+        break;
+      case Keep:
+        o.keep = true;
+        break;
+      case Answer: {
+        const std::string problem = answerProblem(value);
+        if (!problem.empty()) return fail(problem);
+        o.answers.push_back(value);
+        break;
+      }
+      case ':':
+        return fail(written + " needs a value");
+      default:  // '?'
+        if (optopt == Keep || optopt == Help) return fail(written + " takes no value");
+        return fail("unknown option " + writtenName(words[static_cast<size_t>(optind) - 1]));
     }
   }
 
+  size_t i = static_cast<size_t>(optind) - 1;  // index into arguments
+  if (i > 0 && arguments[i - 1] == "--") return fail("the script is missing before --");
   if (i >= arguments.size()) return fail("the script is missing");
   o.script = arguments[i++];
   if (i >= arguments.size() || arguments[i] != "--")

@@ -1,7 +1,10 @@
 // The headless driver: windows exist only in the layer, the screen is a fixed
-// 1280 x 1024, nothing is presented, the clipboard lives in the process, and
-// waiting is a condition variable that wake() signals.
+// 1280 x 1024, the clipboard lives in the process, and waiting is a condition
+// variable that wake() signals. Each shown window's last presented frame is
+// kept (as a copy, until the window is destroyed), so that a tool can take
+// the picture a screen would show.
 #include <condition_variable>
+#include <map>
 #include <mutex>
 
 #include "driver.h"
@@ -27,6 +30,11 @@ std::string& clipboard() {
   return text;
 }
 
+std::map<HWND, KeptFrame>& keptFrames() {
+  static std::map<HWND, KeptFrame> frames;
+  return frames;
+}
+
 void wait(std::optional<std::chrono::steady_clock::time_point> deadline) {
   Waiter& w = waiter();
   std::unique_lock lock(w.mutex);
@@ -48,15 +56,22 @@ void wake() {
   w.woken.notify_all();
 }
 
-// Windows exist only in the layer: the window calls do nothing.
+// The strip height comes with the window's geometry, the pixels with present.
+void keepGeometry(HWND hwnd, const WindowFrame& frame) {
+  keptFrames()[hwnd].stripHeight = frame.stripHeight;
+}
+
+void keepPixels(HWND hwnd, const Surface& frame, const RECT&) { keptFrames()[hwnd].pixels = frame; }
+
+// Windows exist only in the layer: the driver keeps their last frames.
 const Driver kHeadless{
     .name = "headless",
-    .create = [](HWND, const WindowFrame&) {},
+    .create = keepGeometry,
     .show = [](HWND, bool, bool) {},
-    .move = [](HWND, const WindowFrame&) {},
+    .move = keepGeometry,
     .retitle = [](HWND, const char*) {},
-    .destroy = [](HWND) {},
-    .present = nullptr,  // headless composes nothing
+    .destroy = [](HWND hwnd) { keptFrames().erase(hwnd); },
+    .present = keepPixels,
     .wait = wait,
     .wake = wake,
     .screenSize = [] { return kScreen; },
@@ -67,5 +82,10 @@ const Driver kHeadless{
 }  // namespace
 
 const Driver* openHeadlessDriver(std::string&) { return &kHeadless; }
+
+const KeptFrame* headlessFrame(HWND hwnd) {
+  const auto found = keptFrames().find(hwnd);
+  return found == keptFrames().end() || found->second.pixels.width == 0 ? nullptr : &found->second;
+}
 
 }  // namespace zt::platform

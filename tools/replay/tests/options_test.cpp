@@ -11,12 +11,14 @@ namespace {
 using Args = std::vector<std::string>;
 
 TEST(ReplayOptions, EveryOptionInBothForms) {
-  const ParsedOptions p =
-      parseOptions({"--png", "a.png", "--console=c.txt", "--timeout", "2.5", "--keep", "--answer",
-                    "one two", "--answer=", "s.scr", "--", "prog", "--png", "x"});
+  const ParsedOptions p = parseOptions(
+      {"--png", "a.png", "--console=c.txt", "--timeout", "2.5", "--keep", "--answer", "one two",
+       "--answer=", "--log", "l.txt", "--font=f.ttf", "s.scr", "--", "prog", "--png", "x"});
   ASSERT_EQ(p.error, "");
   EXPECT_EQ(p.options.png, "a.png");
   EXPECT_EQ(p.options.console, "c.txt");
+  EXPECT_EQ(p.options.log, "l.txt");
+  EXPECT_EQ(p.options.font, "f.ttf");
   EXPECT_DOUBLE_EQ(p.options.timeoutSeconds, 2.5);
   EXPECT_TRUE(p.options.keep);
   EXPECT_EQ(p.options.answers, (Args{"one two", ""}));
@@ -30,10 +32,23 @@ TEST(ReplayOptions, DefaultsWithoutOptions) {
   ASSERT_EQ(p.error, "");
   EXPECT_EQ(p.options.png, "");
   EXPECT_EQ(p.options.console, "");
+  EXPECT_EQ(p.options.log, "");
+  EXPECT_EQ(p.options.font, DEFAULT_FONT_FILE);
   EXPECT_DOUBLE_EQ(p.options.timeoutSeconds, DEFAULT_TIMEOUT_SECONDS);
   EXPECT_FALSE(p.options.keep);
   EXPECT_TRUE(p.options.answers.empty());
   EXPECT_EQ(p.options.command, (Args{"prog"}));
+}
+
+// getopt_long keeps its place between calls: a second parse starts afresh,
+// after a refused one too.
+TEST(ReplayOptions, ASecondParseStartsAfresh) {
+  EXPECT_EQ(parseOptions({"--frames", "s.scr", "--", "p"}).error, "unknown option --frames");
+  const ParsedOptions p = parseOptions({"--keep", "t.scr", "--", "q"});
+  ASSERT_EQ(p.error, "");
+  EXPECT_TRUE(p.options.keep);
+  EXPECT_EQ(p.options.script, "t.scr");
+  EXPECT_EQ(p.options.command, (Args{"q"}));
 }
 
 TEST(ReplayOptions, ZeroTimeoutMeansNoLimit) {
@@ -64,7 +79,11 @@ TEST(ReplayOptions, BadCommandLinesAreRefusedWithAReason) {
       {{"--png=", "s.scr", "--", "p"}, "--png needs a file name"},
       {{"--console", "", "s.scr", "--", "p"}, "--console needs a file name"},
       {{"--frames", "3", "s.scr", "--", "p"}, "unknown option --frames"},
-      {{"--keep=yes", "s.scr", "--", "p"}, "unknown option --keep"},
+      {{"--keep=yes", "s.scr", "--", "p"}, "--keep takes no value"},
+      {{"--log=", "s.scr", "--", "p"}, "--log needs a file name"},
+      {{"--font", "", "s.scr", "--", "p"}, "--font needs a file name"},
+      {{"s.scr", "--", "p", "--font"}, ""},  // after --, the program's own
+      {{"--answer", "a", "--answer"}, "--answer needs a value"},
       {{"--timeout", "-1", "s.scr", "--", "p"},
        "--timeout: a number of seconds from 0 (no limit) to 1000000"},
       {{"--timeout", "10s", "s.scr", "--", "p"},

@@ -231,6 +231,64 @@ TEST_F(ReplayTool, ExamplesReplayOnShortScripts) {
   }
 }
 
+// 10,000 clicks on the grading example's program, each drawing a square at a
+// place of its own: the log holds the request of every one, in order, far
+// more lines than the console keeps.
+TEST_F(ReplayTool, LogHoldsEveryRequestOfALongScript) {
+  constexpr int EVENTS = 10000;
+  std::string script;
+  std::vector<std::string> squares;
+  for (int i = 0; i < EVENTS; ++i) {
+    const int x = (i * 7) % 400 - 200, y = (i * 13) % 300 - 150;
+    script += "ZT738_MOUSE(" + std::to_string(x) + ", " + std::to_string(y) + ");\n";
+    squares.push_back((i % 2 == 0 ? "blue" : "red") +
+                      std::string(" rectangle with bounding box (") + std::to_string(x - 20) + "," +
+                      std::to_string(y + 20) + ") to (" + std::to_string(x + 20) + "," +
+                      std::to_string(y - 20) + "), filled\nsquare " + std::to_string(i + 1) +
+                      " at (" + std::to_string(x) + ", " + std::to_string(y) + ")\n");
+    script += "ZT738_KBD(99);\n";  // c: the other colour
+  }
+  writeBytes(scratch.file("long.scr"), script);
+  const ToolRun run = replay({"--log", scratch.file("log.txt"), "--console", scratch.file("c.txt"),
+                              "--timeout", "0", scratch.file("long.scr"), "--", REPLAY_SQUARES});
+  EXPECT_EQ(run.status, 0) << run.errors;
+  const std::string log = readBytes(scratch.file("log.txt"));
+  size_t at = 0;
+  for (const std::string& square : squares) {
+    at = log.find(square, at);
+    ASSERT_NE(at, std::string::npos) << "missing or out of order: " << square;
+  }
+  const std::string end = "EOF encountered in script file ZT738.SCR\n";
+  EXPECT_EQ(log.substr(log.size() - end.size()), end);
+  // The console keeps its last lines only, and they end the log too.
+  const std::string console = readBytes(scratch.file("c.txt"));
+  EXPECT_LT(console.size(), log.size() / 100);
+  EXPECT_EQ(log.substr(log.size() - console.size()), console);
+}
+
+TEST_F(ReplayTool, WithoutLogTheProgramLogsNothingAndTextDrawsWithTheChosenFont) {
+  writeBytes(scratch.file("w.scr"), "ZT738_MOUSE(-200, 0);\n");
+  std::vector<std::string> pictures;
+  for (const char* font : {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                           "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf"}) {
+    const std::string png = scratch.file(std::to_string(pictures.size()) + ".png");
+    const ToolRun run =
+        replay({"--png", png, "--console", scratch.file("w.txt"), "--font", font, "--answer",
+                "hello", scratch.file("w.scr"), "--", REPLAY_WORD_BOARD});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    pictures.push_back(readBytes(png));
+    EXPECT_EQ(readBytes(scratch.file("w.txt")),
+              "\"hello\" at (-200,0), size 30\nEOF encountered in script file ZT738.SCR\n");
+  }
+  EXPECT_FALSE(pictures[0].empty());
+  EXPECT_NE(pictures[0], pictures[1]) << "the font made no difference";
+
+  const ToolRun missing =
+      replay({"--font", scratch.file("none.ttf"), scratch.file("w.scr"), "--", REPLAY_WORD_BOARD});
+  EXPECT_EQ(missing.status, 125);
+  EXPECT_NE(missing.errors.find("cannot read the font"), std::string::npos) << missing.errors;
+}
+
 TEST_F(ReplayTool, StatusIsTheProgramsOrSaysWhatFailed) {
   writeBytes(scratch.file("s.scr"), "ZT738_KBD(97);\n");
   const std::string script = scratch.file("s.scr");
