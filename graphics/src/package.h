@@ -122,8 +122,10 @@ extern std::string consoleHistory[CONSOLE_SLOTS];
 extern int consoleFirst;  // oldest line; -1 while nothing was written
 extern int consoleNext;   // slot that the next line fills
 
-// Defined by the script unit: the one script file slot (nullptr when empty).
+// Defined by the script slot unit: the one script file slot (nullptr when
+// empty), and whether the file in it was opened for writing.
 extern FILE* scriptFile;
+extern bool scriptWriting;
 // Defined by the dialog unit: the caller's result buffer while the dialog runs.
 extern char* getsResult;
 

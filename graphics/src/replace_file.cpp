@@ -155,7 +155,7 @@ int ZT738_replace_file(const char* name, const char* bytes, size_t length) {
   // A folder's name ends in a separator; the recorder's open script must
   // keep its file.
   if (folder == target.size() || (exists && !mayWrite(target)) ||
-      ZT738_is_recording_file(target.c_str())) {
+      zt::package::ZT738_is_recording_file(target.c_str())) {
     closeIfOpen(existing);
     return 0;
   }

@@ -14,12 +14,10 @@
 
 namespace zt::package {
 
-FILE* scriptFile = nullptr;
 int playbackPeriodicLeft = 0;
 
 namespace {
 
-bool scriptWriting = false;      // the file in the slot was opened for writing
 bool writeFailureShown = false;  // the last line could not be written, and the console said so
 
 // Hands the line to the system at once, so that a crash or a kill loses no
@@ -115,10 +113,6 @@ int ZT738_play_event() {
   if (event.kind == EventPeriodic) playbackPeriodicLeft = event.count > 1 ? event.count - 1 : 0;
   setPending(event.kind, event.x, event.y, event.key);
   return 1;
-}
-
-int ZT738_is_recording_file(const char* name) {
-  return scriptFile != nullptr && scriptWriting && ZT738_same_file(scriptFile, name) ? 1 : 0;
 }
 
 void ZT738_close_script() {
