@@ -16,6 +16,8 @@
 #include <unistd.h>
 #endif
 
+namespace zt::package {
+
 #ifdef _WIN32
 
 namespace {
@@ -85,3 +87,5 @@ bool ZT738_same_file(std::FILE* file, const char* name) {
 }
 
 #endif
+
+}  // namespace zt::package

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdio>
 
+namespace zt::package {
+
 // Writes length bytes of line (one script line ending in '\n', with the
 // line end of a text file on this system) in one system call at the file's
 // position. When fewer bytes went out (a full disk), the file is cut back to
@@ -15,3 +17,5 @@ bool ZT738_write_whole_line(std::FILE* file, const char* line, size_t length);
 // Whether name reaches the same file as the open stream: any spelling of
 // its name, a hard or symbolic link to it.
 bool ZT738_same_file(std::FILE* file, const char* name);
+
+}  // namespace zt::package
