@@ -19,6 +19,8 @@ packages=(
   # also installs the packages' other recommendations).
   fonts-wine fonts-liberation libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1
   libxinerama1 libxfixes3 libxxf86vm1
+  # text in any script: a small CJK font for the fallback tests; keyboard layouts for screen tests
+  fonts-wqy-microhei x11-xkb-utils
 )
 
 missing=()

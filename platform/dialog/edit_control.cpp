@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "code_page.h"
 #include "edit_clipboard.h"
 #include "edit_view.h"
 
@@ -114,7 +115,7 @@ LRESULT onSetText(HWND hwnd, EditState& state, LPARAM lParam) {
 LRESULT onGetText(const EditState& state, WPARAM size, LPARAM lParam) {
   char* buffer = reinterpret_cast<char*>(lParam);
   if (!buffer || size == 0) return 0;
-  const size_t n = std::min(state.text.text().size(), static_cast<size_t>(size) - 1);
+  const size_t n = wholeCharacters(state.text.text(), static_cast<size_t>(size) - 1);
   std::memcpy(buffer, state.text.text().data(), n);
   buffer[n] = '\0';
   return static_cast<LRESULT>(n);

@@ -5,8 +5,9 @@
 // Only SDL's video subsystem is started (others make the wait poll), and the
 // plain window surface is used (framebuffer acceleration off: under a virtual
 // X server SDL would otherwise recreate windows with OpenGL, at a high cost).
-// Keys reach the layer as virtual-key codes; the layer's TranslateMessage
-// makes the characters (US layout), so SDL's text input is not used.
+// Keys reach the layer as virtual-key codes of the current layout (Ctrl+Q is
+// the key labelled Q), and the text they type as SDL's text input (the X
+// server's layout, dead keys, compose and input methods) in UTF-8.
 #include <SDL.h>
 #include <SDL_syswm.h>
 
@@ -239,9 +240,12 @@ void handle(const SDL_Event& e) {
     }
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-      if (UINT vk = sdl::virtualKey(e.key.keysym.sym)) {
+      if (UINT vk = sdl::virtualKey(e.key.keysym.sym, e.key.keysym.scancode)) {
         keyInput(vk, MapVirtualKeyA(vk, MAPVK_VK_TO_VSC), e.type == SDL_KEYDOWN);
       }
+      break;
+    case SDL_TEXTINPUT:
+      textInput(byId(e.text.windowID), e.text.text);
       break;
     case SDL_WINDOWEVENT:
       windowEvent(e.window);
