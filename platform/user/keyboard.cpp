@@ -137,7 +137,8 @@ void injectKey(BYTE vk, BYTE scan, bool up, bool desktop) {
   msg.wParam = vk;
   msg.lParam = static_cast<LPARAM>(lParam);
   msg.time = GetTickCount();
-  if (desktop && !up) lastDesktopKey = DesktopKeyDown{vk, msg.lParam, target, {}};
+  if (desktop && !up) lastDesktopKey = DesktopKeyDown{vk, msg.lParam, target, {}, true};
+  if (desktop && up && vk == lastDesktopKey.vk) lastDesktopKey.held = false;
   postInputMessage(msg);
 }
 

@@ -24,6 +24,7 @@ struct DesktopKeyDown {
   LPARAM lParam = 0;
   HWND target = nullptr;  // the window its messages went to
   std::string text;       // what it typed (textInput)
+  bool held = false;      // not yet released: text now is this key's
 };
 const DesktopKeyDown& lastDesktopKeyDown();
 void desktopKeyTyped(std::string_view utf8);

@@ -25,14 +25,16 @@ bool systemCharacter(std::string_view utf8, const DesktopKeyDown& key) {
 
 void textInput(HWND hwnd, std::string_view utf8) {
   const DesktopKeyDown& key = lastDesktopKeyDown();
-  // The key's window; text without a key (an input method's) goes to the
-  // focus, else to the window it was typed into.
-  HWND target = findWindow(key.target) ? key.target : GetFocus();
+  // The text of a key that is down goes where the key went; text without a
+  // key (an input method's, or a key that the driver could not name) goes
+  // to the focus, else to the window it was typed into.
+  const bool ofKey = key.held && findWindow(key.target);
+  HWND target = ofKey ? key.target : GetFocus();
   if (!target) target = findWindow(hwnd) ? hwnd : nullptr;
   if (!target) return;
-  const UINT message = systemCharacter(utf8, key) ? WM_SYSCHAR : WM_CHAR;
-  desktopKeyTyped(utf8);
-  const LPARAM lParam = key.lParam ? key.lParam : 1;
+  const UINT message = ofKey && systemCharacter(utf8, key) ? WM_SYSCHAR : WM_CHAR;
+  const LPARAM lParam = ofKey ? key.lParam : 1;
+  if (ofKey) desktopKeyTyped(utf8);
   for (char byte : utf8) {
     if (byte == '\0') break;
     postInputMessage(makeMessage(target, message,

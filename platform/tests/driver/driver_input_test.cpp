@@ -155,8 +155,8 @@ TEST_F(TypedText, AltWithItsOwnLetterIsASystemCharacterOtherTextIsNot) {
   press('Q', "@");  // the right Alt of a German keyboard types "@" on Q
   keyInput(VK_MENU, 0x38, false);
   pump();
-  const Heard expected{{WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYDOWN, 'R'}, {WM_SYSCHAR, 'r'},
-                       {WM_SYSKEYUP, 'R'},       {WM_SYSKEYDOWN, 'Q'}, {WM_CHAR, '@'},
+  const Heard expected{{WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYDOWN, 'R'},  {WM_SYSCHAR, 'r'},
+                       {WM_SYSKEYUP, 'R'},       {WM_SYSKEYDOWN, 'Q'},  {WM_CHAR, '@'},
                        {WM_SYSKEYUP, 'Q'},       {WM_SYSKEYUP, VK_MENU}};
   EXPECT_EQ(heard, expected);
 }
@@ -176,6 +176,23 @@ TEST_F(TypedText, AKeyPassedOnToAnotherWindowTypesThereWhatItTyped) {
   pump();
   EXPECT_EQ(heard, (Heard{{WM_KEYDOWN, 'D'}, {WM_CHAR, 0xD0}, {WM_CHAR, 0xB2}}));
   keyInput('D', 0x20, false);
+  DestroyWindow(other);
+}
+
+TEST_F(TypedText, TextWithoutAKeyDownGoesToTheFocusNotToTheLastKeysWindow) {
+  HWND other = CreateWindowExA(0, "typed", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100,
+                               100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(other, nullptr);
+  press('A', "a");  // into hwnd, which has the focus
+  SetFocus(other);  // as a dialog takes the focus
+  pump();
+  heard.clear();
+  textInput(hwnd, "\xD0\xB6");  // an input method's text, with no key down
+  MSG m;
+  ASSERT_TRUE(PeekMessageA(&m, nullptr, 0, 0, PM_NOREMOVE));
+  EXPECT_EQ(m.hwnd, other);
+  pump();
+  EXPECT_EQ(heard, (Heard{{WM_CHAR, 0xD0}, {WM_CHAR, 0xB6}}));
   DestroyWindow(other);
 }
 
