@@ -110,7 +110,7 @@ editor_on() {
     eval "$(xdotool getwindowgeometry --shell "$dialog")"
     xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
     sleep 0.3
-    xdotool type --delay 250 "$name"
+    xdotool type --delay 500 "$name"
     xdotool key Return
     for _ in $(seq 50); do [ -f "$dir/$name" ] && break; sleep 0.1; done
     [ -f "$dir/$name" ] && echo "ok   $layout: the drawing is saved as \"$name\" ($(hex "$name"))" ||
