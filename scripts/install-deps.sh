@@ -26,6 +26,8 @@ packages=(
   # the screen driver under real desktops' window managers (xfwm4 reads its
   # settings over D-Bus), xprop and xwininfo, and a Wayland compositor
   xfwm4 openbox dbus x11-utils weston
+  # text in any script: a small CJK font for the fallback tests; keyboard layouts for screen tests
+  fonts-wqy-microhei x11-xkb-utils
 )
 
 missing=()

@@ -8,13 +8,15 @@
 #      server's pixels of the window equal the window's own (GetPixel);
 #   3. the line-input dialog with X input and the desktop's clipboard: text
 #      typed and copied with Ctrl+A, Ctrl+C is on the X clipboard, and
-#      Ctrl+V pastes what another program put there (as Windows-1252);
+#      Ctrl+V pastes what another program put there (in UTF-8);
 #   4. the end-to-end editor test (editor/tests/e2e/editor_e2e.sh) on the
 #      native editor;
 #   5. the native editor without a display: one line on stderr, status 1,
 #      within a second;
 #   6. real desktops (scripts/screen-desktop-tests.sh): window managers,
 #      SIGINT and SIGTERM while recording, a scale of 2.
+#   7. keyboard layouts: text typed on fr, de and ru arrives as UTF-8 in the
+#      dialog and the graphics window, and in the names of saved files.
 #   screen-tests.sh [BUILD_DIR]   (default build/native, already built)
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
@@ -125,8 +127,8 @@ else
   clip_pid=$!
   await '^set' "$work/clip.log" || true
   xdotool key End ctrl+v Return
-  # hello there, then café and the next line: é in Windows-1252, the break as CR LF
-  want="okay 68656c6c6f207468657265636166e90d0a32"
+  # hello there, then café and the next line: é in UTF-8, the break as CR LF
+  want="okay 68656c6c6f207468657265636166c3a90d0a32"
   await '^okay' "$dialog_log" || true
   got=$(grep '^okay' "$dialog_log")
   [ "$got" = "$want" ] && echo "ok   Ctrl+V pasted the X clipboard's text" ||
@@ -140,6 +142,10 @@ else
 fi
 for _ in $(seq 20); do kill -0 "$dialog_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$dialog_pid" 2>/dev/null && { fail "the dialog probe did not end after Okay"; kill "$dialog_pid"; }
+
+# --- 7. keyboard layouts (fr, de, ru): scripts/screen-layouts.sh
+bash scripts/screen-layouts.sh "$build" "$work"
+failures=$((failures + $?))
 
 # --- 4. the editor as a user drives it
 if bash editor/tests/e2e/editor_e2e.sh "$build/editor/zt738_editor" >"$work/e2e.log" 2>&1; then

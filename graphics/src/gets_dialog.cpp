@@ -1,6 +1,8 @@
 // The line-input dialog: a prompt, a multi-line edit field and an "Okay"
 // button in a modal dialog whose template is assembled in memory.
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "package.h"
 #include "replay_hooks.h"
@@ -49,19 +51,6 @@ class TemplateWriter {
   int at_ = 0;
 };
 
-// Code points of the bytes 0x80 to 0x9F in Windows-1252 (the five bytes
-// that it leaves undefined keep their own value). Every other byte is its
-// own code point. The layer has the same table; the package keeps its own
-// because it cannot see the layer, which is not built on Windows.
-constexpr unsigned short HIGH_CONTROLS[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-unsigned widen(unsigned char byte) {
-  return byte >= 0x80 && byte < 0xA0 ? HIGH_CONTROLS[byte - 0x80] : byte;
-}
-
 }  // namespace
 
 void ZT738_build_gets_template(const char* prompt, unsigned char out[GETS_TEMPLATE_SIZE]) {
@@ -91,9 +80,22 @@ void ZT738_build_gets_template(const char* prompt, unsigned char out[GETS_TEMPLA
   w.skip(2);
   // The prompt: exactly 79 characters, cut or filled with blanks.
   w.item(WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, 8, 3, 167, 24, IdGetsPrompt, 0x0082);
-  const size_t length = prompt ? std::strlen(prompt) : 0;
+  // The prompt is UTF-8 (the code page of the program): its first 79 UTF-16
+  // units, never half of a pair, then blanks.
+  WCHAR units[PROMPT_LENGTH];
+  const int length = prompt ? MultiByteToWideChar(CP_UTF8, 0, prompt, -1, nullptr, 0) : 0;
+  int widened = 0;
+  if (length > 0) {
+    std::vector<WCHAR> all(static_cast<size_t>(length));
+    MultiByteToWideChar(CP_UTF8, 0, prompt, -1, all.data(), length);
+    widened = std::min(length - 1, static_cast<int>(PROMPT_LENGTH));  // without the terminator
+    const bool splitsPair = widened == static_cast<int>(PROMPT_LENGTH) &&
+                            all[PROMPT_LENGTH - 1] >= 0xD800 && all[PROMPT_LENGTH - 1] < 0xDC00;
+    if (splitsPair) --widened;
+    std::copy(all.begin(), all.begin() + widened, units);
+  }
   for (size_t i = 0; i < PROMPT_LENGTH; ++i) {
-    w.word(i < length ? widen(static_cast<unsigned char>(prompt[i])) : ' ');
+    w.word(static_cast<int>(i) < widened ? units[i] : ' ');
   }
   w.word(0);
   w.word(0);

@@ -85,16 +85,33 @@ TEST(GetsTemplate, LongPromptIsCutAfter79Characters) {
   EXPECT_EQ(promptUnits(t), expectedPrompt(prompt.substr(0, 79)));
 }
 
-TEST(GetsTemplate, BytesAbove127WidenAsWindows1252AndNoPromptIsBlank) {
+TEST(GetsTemplate, PromptWidensFromUtf8AndNoPromptIsBlank) {
   alignas(4) unsigned char t[GETS_TEMPLATE_SIZE];
-  ZT738_build_gets_template("\x80\xE9\x9F\xFF", t);
-  EXPECT_EQ(word(t, 130), 0x20ACu);
-  EXPECT_EQ(word(t, 132), 0x00E9u);
-  EXPECT_EQ(word(t, 134), 0x0178u);
-  EXPECT_EQ(word(t, 136), 0x00FFu);
-  EXPECT_EQ(word(t, 138), 0x20u);
+  // "é€" then U+1F600 (a surrogate pair), then a broken byte.
+  ZT738_build_gets_template("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xFF", t);
+  EXPECT_EQ(word(t, 130), 0x00E9u);
+  EXPECT_EQ(word(t, 132), 0x20ACu);
+  EXPECT_EQ(word(t, 134), 0xD83Du);
+  EXPECT_EQ(word(t, 136), 0xDE00u);
+  EXPECT_EQ(word(t, 138), 0xFFFDu);
+  EXPECT_EQ(word(t, 140), 0x20u);
   ZT738_build_gets_template(nullptr, t);
   EXPECT_EQ(promptUnits(t), expectedPrompt(""));
+}
+
+TEST(GetsTemplate, ACutPromptNeverEndsInHalfAPair) {
+  alignas(4) unsigned char t[GETS_TEMPLATE_SIZE];
+  // 78 letters and a pair: the pair would need units 79 and 80.
+  const std::string prompt = std::string(78, 'x') + "\xF0\x9F\x98\x80";
+  ZT738_build_gets_template(prompt.c_str(), t);
+  EXPECT_EQ(word(t, 130 + 2 * 77), static_cast<unsigned>('x'));
+  EXPECT_EQ(word(t, 130 + 2 * 78), 0x20u);  // a blank, not the high surrogate
+  // 77 letters and a pair fill the 79 units exactly.
+  const std::string fits = std::string(77, 'x') + "\xF0\x9F\x98\x80";
+  ZT738_build_gets_template(fits.c_str(), t);
+  EXPECT_EQ(word(t, 130 + 2 * 77), 0xD83Du);
+  EXPECT_EQ(word(t, 130 + 2 * 78), 0xDE00u);
+  EXPECT_EQ(word(t, 130 + 2 * 79), 0u);
 }
 
 // ---------------------------------------------------------------- the dialog

@@ -1,4 +1,6 @@
 // Recording events into the script file.
+#include <string>
+
 #include "script_session.h"
 
 namespace {
@@ -79,6 +81,27 @@ TEST_F(ScriptRecording, NegativeCharactersRoundTrip) {
   ctrlLetter('P');
   EXPECT_TRUE(playingBack);
   EXPECT_TRUE(isKey(nextWithSentinel(), recorded));
+}
+
+// A character typed on any keyboard arrives as the WM_CHARs of its UTF-8
+// bytes: "ж" then "你" are five events, five lines, and the same five bytes
+// when played back.
+TEST_F(ScriptRecording, AUtf8CharacterIsOneLinePerByteAndPlaysBackByteForByte) {
+  const std::string typed = "\xD0\xB6\xE4\xBD\xA0";
+  ctrlLetter('R');
+  for (char byte : typed) type(byte);
+  for (char byte : typed) EXPECT_TRUE(isKey(next(), byte));
+  ctrlLetter('R');
+  EXPECT_EQ(readScript(), textLines({"ZT738_KBD(-48);", "ZT738_KBD(-74);", "ZT738_KBD(-28);",
+                                     "ZT738_KBD(-67);", "ZT738_KBD(-96);"}));
+  ctrlLetter('P');
+  std::string played;
+  for (size_t i = 0; i < typed.size(); ++i) {
+    const Event event = nextWithSentinel();
+    ASSERT_EQ(event.kind, EventKey);
+    played += event.key;
+  }
+  EXPECT_EQ(played, typed);
 }
 
 TEST_F(ScriptRecording, AnUnwritableFileIsReportedForEveryEvent) {

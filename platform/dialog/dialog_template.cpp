@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "code_page.h"
 
@@ -31,9 +32,9 @@ class Cursor {
   short shortValue() { return static_cast<short>(word()); }
   // A zero-terminated UTF-16 string, narrowed.
   std::string string() {
-    std::string s;
-    for (WORD w = word(); w != 0; w = word()) s.push_back(narrowCodeUnit(w));
-    return s;
+    std::vector<WCHAR> units;
+    for (WORD w = word(); w != 0; w = word()) units.push_back(w);
+    return narrowUtf16(units.data(), units.size());
   }
   // A string or an ordinal; sets `ordinal` (0 for a string or for nothing).
   std::string stringOrOrdinal(WORD& ordinal) {

@@ -1,12 +1,20 @@
 // Edit control text model. A line break is the pair "\r\n" and the caret
-// steps over it, and Backspace and Delete remove it, as one unit.
+// steps over it, and Backspace and Delete remove it, as one unit; so too
+// every UTF-8 character.
 #include "edit_text.h"
+
+#include "code_page.h"
 
 namespace zt::platform {
 
+std::string_view EditText::fitting(std::string_view chars, size_t room) {
+  return chars.substr(0, wholeCharacters(chars, room));
+}
+
 void EditText::setText(std::string_view text) {
-  text_.assign(text.substr(0, limit_));
+  text_.assign(fitting(text, limit_));
   caret_ = anchor_ = 0;
+  pending_.clear();
 }
 
 void EditText::select(size_t anchor, size_t caret) {
@@ -15,6 +23,30 @@ void EditText::select(size_t anchor, size_t caret) {
 }
 
 bool EditText::typeChar(unsigned char c, bool wantReturn) {
+  if (c >= 0x80) {
+    if (c >= 0xC0) {
+      pending_.assign(1, static_cast<char>(c));
+    } else if (pending_.empty()) {
+      return false;  // a continuation byte of no character
+    } else {
+      pending_ += static_cast<char>(c);
+    }
+    size_t length = 0;
+    decodeUtf8(pending_, 0, length);
+    if (length > 1) {  // whole
+      const std::string whole = std::move(pending_);
+      pending_.clear();
+      return insert(whole);
+    }
+    // Not whole yet: dropped when no further bytes could make it whole
+    // (the lowest or the highest continuation bytes finish any good start).
+    size_t low = 0, high = 0;
+    decodeUtf8(pending_ + "\x80\x80\x80", 0, low);
+    decodeUtf8(pending_ + "\xBF\xBF\xBF", 0, high);
+    if (low == 1 && high == 1) pending_.clear();
+    return false;
+  }
+  pending_.clear();
   if (c == '\b') return backspace();
   if (c == '\n' || c == '\r') {
     if (!multiline_ || (c == '\r' && !wantReturn)) return false;
@@ -30,7 +62,7 @@ bool EditText::typeChar(unsigned char c, bool wantReturn) {
 bool EditText::insert(std::string_view chars) {
   const size_t kept = text_.size() - (selectionEnd() - selectionStart());
   const size_t room = limit_ > kept ? limit_ - kept : 0;
-  if (chars.size() > room) chars = chars.substr(0, room);
+  chars = fitting(chars, room);
   if (chars.empty()) return false;
   eraseSelection();
   text_.insert(caret_, chars);
@@ -42,7 +74,8 @@ bool EditText::insert(std::string_view chars) {
 bool EditText::backspace() {
   if (eraseSelection()) return true;
   if (caret_ == 0) return false;
-  const size_t n = (caret_ >= 2 && breakAt(caret_ - 2)) ? 2 : 1;
+  const size_t n =
+      (caret_ >= 2 && breakAt(caret_ - 2)) ? 2 : caret_ - previousCharacter(text_, caret_);
   text_.erase(caret_ - n, n);
   caret_ -= n;
   anchor_ = caret_;
@@ -52,19 +85,19 @@ bool EditText::backspace() {
 bool EditText::deleteForward() {
   if (eraseSelection()) return true;
   if (caret_ >= text_.size()) return false;
-  text_.erase(caret_, breakAt(caret_) ? 2 : 1);
+  text_.erase(caret_, breakAt(caret_) ? 2 : nextCharacter(text_, caret_) - caret_);
   return true;
 }
 
 void EditText::moveLeft(bool extend) {
   size_t p = caret_;
-  if (p > 0) p -= (p >= 2 && breakAt(p - 2)) ? 2 : 1;
+  if (p > 0) p = (p >= 2 && breakAt(p - 2)) ? p - 2 : previousCharacter(text_, p);
   moveTo(p, extend);
 }
 
 void EditText::moveRight(bool extend) {
   size_t p = caret_;
-  if (p < text_.size()) p += breakAt(p) ? 2 : 1;
+  if (p < text_.size()) p = breakAt(p) ? p + 2 : nextCharacter(text_, p);
   moveTo(p, extend);
 }
 
@@ -112,7 +145,9 @@ std::pair<size_t, size_t> EditText::wordAt(size_t position) const {
     --at;
   }
   size_t start = at, end = at;
-  while (start > 0 && blank(start - 1)) --start;  // on blanks: back to the word before
+  if (blank(at)) {
+    while (start > 0 && blank(start - 1)) --start;  // on blanks: back to the word before
+  }
   while (start > 0 && letter(start - 1)) --start;
   while (end < text_.size() && letter(end)) ++end;
   while (end < text_.size() && blank(end)) ++end;
@@ -139,7 +174,7 @@ bool EditText::replaceSelection(std::string_view chars) {
   const size_t kept = text_.size() - (selectionEnd() - selectionStart());
   const size_t room = limit_ > kept ? limit_ - kept : 0;
   if (clean.size() > room) {
-    clean.resize(room);
+    clean.resize(fitting(clean, room).size());
     if (!clean.empty() && clean.back() == '\r') clean.pop_back();
   }
   const bool erased = eraseSelection();
@@ -157,6 +192,7 @@ bool EditText::blankAt(size_t position) const {
 size_t EditText::clamp(size_t position) const {
   if (position > text_.size()) position = text_.size();
   if (position > 0 && breakAt(position - 1)) --position;
+  while (!characterStart(text_, position)) --position;  // to the start of its character
   return position;
 }
 

@@ -1,5 +1,8 @@
 // The text, caret and selection of an edit control, without any window:
 // what typing, Backspace, Delete, the caret keys and pasting do to them.
+// The text is UTF-8; positions are byte offsets that never fall inside a
+// character, and a character typed as several WM_CHAR bytes is inserted
+// when its last byte arrives.
 #pragma once
 
 #include <cstddef>
@@ -42,7 +45,9 @@ class EditText {
   // A WM_CHAR: printable characters are inserted at the caret. In a
   // multi-line control a line feed (Ctrl+Enter) inserts "\r\n", as does a
   // carriage return when `wantReturn`; Backspace (8) erases to the left.
-  // Other control characters are ignored. Returns whether the text changed.
+  // Other control characters are ignored. The bytes of a UTF-8 character
+  // are kept until it is whole; a byte that cannot continue it drops the
+  // partial character. Returns whether the text changed.
   bool typeChar(unsigned char c, bool wantReturn);
   // Inserts as much of `chars` as the limit leaves room for.
   bool insert(std::string_view chars);
@@ -70,6 +75,9 @@ class EditText {
   bool breakAt(size_t position) const;  // a "\r\n" starts at position
   bool blankAt(size_t position) const;
   size_t clamp(size_t position) const;
+  // The longest start of `chars` of at most `room` bytes that ends between
+  // characters.
+  static std::string_view fitting(std::string_view chars, size_t room);
   bool eraseSelection();
   size_t lineStart() const;
   size_t lineEnd() const;
@@ -77,6 +85,7 @@ class EditText {
   std::string text_;
   size_t caret_ = 0;
   size_t anchor_ = 0;
+  std::string pending_;  // the first bytes of a character being typed
   bool multiline_;
   size_t limit_;
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "code_page.h"
 #include "control_paint.h"
 
 namespace zt::platform {
@@ -49,14 +50,16 @@ size_t positionOnLine(const EditView& view, const EditState& state, size_t line,
   const std::string_view text = state.text.text();
   // Widths add up character by character, as the line breaking takes them.
   int before = 0;
-  for (size_t p = span.start; p < span.end; ++p) {
-    const int after = before + textWidth(view.dc, text.substr(p, 1));
+  for (size_t p = span.start; p < span.end;) {
+    const size_t next = std::min(nextCharacter(text, p), span.end);
+    const int after = before + textWidth(view.dc, text.substr(p, next - p));
     if (x - view.area.left < (before + after) / 2) return p;
     before = after;
+    p = next;
   }
   // The end of a wrapped line shows at the start of the next: stop before it.
   const bool wrapped = line + 1 < view.lines.size() && view.lines[line + 1].start == span.end;
-  return wrapped && span.end > span.start ? span.end - 1 : span.end;
+  return wrapped && span.end > span.start ? previousCharacter(text, span.end) : span.end;
 }
 
 size_t positionAtPoint(const EditView& view, const EditState& state, POINT point) {

@@ -1,5 +1,8 @@
-// Line breaking for the static and edit controls.
+// Line breaking for the static and edit controls; a line never breaks
+// inside a UTF-8 character.
 #include "text_layout.h"
+
+#include "code_page.h"
 
 namespace zt::platform {
 namespace {
@@ -11,14 +14,16 @@ void wrapLine(const std::string& text, size_t start, size_t end, int width, bool
     out.push_back({start, end});
     return;
   }
+  const std::string_view line = std::string_view(text).substr(0, end);
   while (start < end) {
-    size_t fit = start + 1;
-    int used = measure(std::string_view(text).substr(start, 1));
+    size_t fit = nextCharacter(line, start);
+    int used = measure(line.substr(start, fit - start));
     while (fit < end) {
-      const int w = measure(std::string_view(text).substr(fit, 1));
+      const size_t after = nextCharacter(line, fit);
+      const int w = measure(line.substr(fit, after - fit));
       if (used + w > width) break;
       used += w;
-      ++fit;
+      fit = after;
     }
     if (fit < end && wordBreak) {
       size_t blank = fit;

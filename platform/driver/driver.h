@@ -21,6 +21,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "surface.h"
 #include "win32.h"
@@ -60,7 +61,7 @@ struct Driver {
   void (*wait)(std::optional<std::chrono::steady_clock::time_point> deadline);
   void (*wake)();
   SIZE (*screenSize)();
-  // The desktop's clipboard text (Windows-1252), and setting it.
+  // The desktop's clipboard text (UTF-8), and setting it.
   std::string (*clipboardText)();
   void (*setClipboardText)(const std::string& text);
 };
@@ -86,8 +87,11 @@ const KeptFrame* headlessFrame(HWND hwnd);
 // The pointer at a screen point, with MOUSEEVENTF_* button changes (0: a move).
 void pointerInput(POINT screen, DWORD buttons);
 // A key pressed or released, with its Win32 virtual-key code and scan code;
-// a press of a key already down is a repeat.
+// a press of a key already down is a repeat. The characters of a key that
+// types text come through textInput, the layer makes only those of keys
+// without text (Enter, Tab, Backspace, Escape, Ctrl with a key).
 void keyInput(UINT vk, UINT scan, bool down);
+void textInput(HWND hwnd, std::string_view utf8);  // text typed into hwnd, after its key's keyInput
 // The desktop activated or deactivated a window.
 void activationInput(HWND hwnd, bool active);
 // The close box: WM_CLOSE (through WM_SYSCOMMAND SC_CLOSE).

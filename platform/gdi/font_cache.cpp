@@ -12,6 +12,7 @@
 #include <memory>
 #include <strings.h>
 #include <tuple>
+#include <unordered_map>
 
 #include "code_page.h"
 
@@ -33,14 +34,13 @@ constexpr size_t maxKeptCoverage = 16 * 1024;
 constexpr size_t maxFaces = 64;
 constexpr size_t maxFaceNames = 256;
 
-// The character of one byte of ANSI text; 0 for control characters and the
-// bytes that Windows-1252 leaves undefined.
-uint32_t codePoint(unsigned char c) {
-  if (c < 0x20 || c == 0x7F) return 0;
-  const WCHAR unit = widenByte(c);
-  const bool controlCode = unit >= 0x80 && unit < 0xA0;
-  return controlCode ? 0 : unit;
-}
+// Characters that draw as the missing-glyph box: the control codes.
+bool control(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
+// Glyphs kept per face; beyond this many the face forgets them and renders
+// again (a page of CJK text does not grow a face without bound).
+constexpr size_t maxGlyphs = 4096;
+// Fallback choices kept; beyond this many they are found again.
+constexpr size_t maxFallbacks = 4096;
 
 struct FaceFile {
   std::string path;
@@ -89,6 +89,43 @@ FaceFile matchFamily(const std::string& family, bool bold, bool italic) {
   return found;
 }
 
+// A face that has the character, as fontconfig's fallback chooses it; empty
+// when no installed face has it.
+FaceFile matchCharacter(char32_t c, bool bold, bool italic) {
+  FaceFile found;
+  if (!fontconfigReady()) return found;
+  FcPattern* pattern = FcPatternCreate();
+  FcCharSet* wanted = FcCharSetCreate();
+  if (!pattern || !wanted || !FcCharSetAddChar(wanted, c)) {
+    if (pattern) FcPatternDestroy(pattern);
+    if (wanted) FcCharSetDestroy(wanted);
+    return found;
+  }
+  FcPatternAddCharSet(pattern, FC_CHARSET, wanted);
+  FcCharSetDestroy(wanted);
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+  if (!match) return found;
+  FcCharSet* has = nullptr;
+  FcChar8* file = nullptr;
+  FcChar8* family = nullptr;
+  int index = 0;
+  if (FcPatternGetCharSet(match, FC_CHARSET, 0, &has) == FcResultMatch &&
+      FcCharSetHasChar(has, c) && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+    FcPatternGetInteger(match, FC_INDEX, 0, &index);
+    FcPatternGetString(match, FC_FAMILY, 0, &family);
+    found = FaceFile{reinterpret_cast<const char*>(file), index,
+                     family ? reinterpret_cast<const char*>(family) : ""};
+  }
+  FcPatternDestroy(match);
+  return found;
+}
+
 FT_Library library() {
   static FT_Library instance = [] {
     FT_Library lib = nullptr;
@@ -98,15 +135,28 @@ FT_Library library() {
   return instance;
 }
 
+class FreeTypeFace;
+// The sized face that draws c in place of `from`, which lacks it; nullptr
+// when no installed face has it. Defined with the cache below.
+FreeTypeFace* fallbackFace(FreeTypeFace& from, char32_t c);
+
+struct FaceRequest {
+  int height = 0;
+  bool bold = false;
+  bool italic = false;
+};
+
 class FreeTypeFace final : public SizedFace {
  public:
-  FreeTypeFace(FT_Face face, std::string family) : face_(face), family_(std::move(family)) {}
+  FreeTypeFace(FT_Face face, std::string family, std::string path)
+      : face_(face), family_(std::move(family)), path_(std::move(path)) {}
   ~FreeTypeFace() override { FT_Done_Face(face_); }
   FreeTypeFace(const FreeTypeFace&) = delete;
   FreeTypeFace& operator=(const FreeTypeFace&) = delete;
 
   // Sizes the face for a font height as CreateFontA reads it.
-  void setHeight(int height) {
+  void setHeight(int height, bool bold, bool italic) {
+    request_ = FaceRequest{height, bold, italic};
     const TT_OS2* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
     const TT_HoriHeader* hhea = static_cast<TT_HoriHeader*>(FT_Get_Sfnt_Table(face_, FT_SFNT_HHEA));
     const double upem = face_->units_per_EM > 0 ? face_->units_per_EM : 2048;
@@ -138,24 +188,48 @@ class FreeTypeFace final : public SizedFace {
   const FaceMetrics& metrics() const override { return metrics_; }
   const std::string& family() const override { return family_; }
 
-  const Glyph& glyph(unsigned char c) override {
-    load(c);
-    if (!large_[c]) return glyphs_[c];
+  const Glyph& glyph(char32_t c) override {
+    const Entry& entry = load(c);
+    if (!entry.large) return entry.glyph;
     render(c, scratch_);
     return scratch_;
   }
 
-  int advance(unsigned char c) override {
-    load(c);
-    return glyphs_[c].advance;
-  }
+  int advance(char32_t c) override { return load(c).glyph.advance; }
+
+  // Whether the face has a glyph of its own for c.
+  bool has(char32_t c) const { return !control(c) && FT_Get_Char_Index(face_, c) != 0; }
+  const FaceRequest& request() const { return request_; }
+  const std::string& path() const { return path_; }
 
   uint64_t lastUse = 0;  // the cache's clock when the face was last handed out
 
  private:
-  void render(unsigned char c, Glyph& out) {
-    const uint32_t code = codePoint(c);
-    const FT_UInt index = code ? FT_Get_Char_Index(face_, code) : 0;
+  struct Entry {
+    Glyph glyph;
+    bool large = false;  // coverage not kept: rendered again when drawn
+  };
+
+  // Renders c from this face, or from the fallback face when this one lacks
+  // it and another has it; else this face's missing-glyph box.
+  void render(char32_t c, Glyph& out) {
+    if (!control(c) && !has(c)) {
+      if (FreeTypeFace* other = fallbackFace(*this, c); other && other != this) {
+        out = other->ownGlyph(c);
+        return;
+      }
+    }
+    renderOwn(c, out);
+  }
+
+  const Glyph& ownGlyph(char32_t c) {
+    renderOwn(c, scratch_);
+    return scratch_;
+  }
+
+  void renderOwn(char32_t c, Glyph& out) {
+    out = Glyph{};
+    const FT_UInt index = control(c) ? 0 : FT_Get_Char_Index(face_, c);
     if (FT_Load_Glyph(face_, index, FT_LOAD_DEFAULT) != 0) return;
     FT_GlyphSlot slot = face_->glyph;
     out.advance = static_cast<int>((slot->advance.x + 32) >> 6);
@@ -174,22 +248,24 @@ class FreeTypeFace final : public SizedFace {
   }
 
   // Keeps the glyph's placement and advance; its coverage only when small.
-  void load(unsigned char c) {
-    if (loaded_[c]) return;
-    render(c, glyphs_[c]);
-    loaded_[c] = true;
-    if (glyphs_[c].coverage.size() > maxKeptCoverage) {
-      large_[c] = true;
-      std::vector<uint8_t>().swap(glyphs_[c].coverage);
+  const Entry& load(char32_t c) {
+    if (auto found = glyphs_.find(c); found != glyphs_.end()) return found->second;
+    if (glyphs_.size() >= maxGlyphs) glyphs_.clear();
+    Entry entry;
+    render(c, entry.glyph);
+    if (entry.glyph.coverage.size() > maxKeptCoverage) {
+      entry.large = true;
+      std::vector<uint8_t>().swap(entry.glyph.coverage);
     }
+    return glyphs_.emplace(c, std::move(entry)).first->second;
   }
 
   FT_Face face_;
   std::string family_;
+  std::string path_;  // the file, and the face's index in it, as the cache knows it
+  FaceRequest request_;
   FaceMetrics metrics_;
-  Glyph glyphs_[256];
-  bool loaded_[256] = {};
-  bool large_[256] = {};
+  std::unordered_map<char32_t, Entry> glyphs_;
   Glyph scratch_;  // the last large glyph rendered
 };
 
@@ -198,17 +274,21 @@ using FontKey = std::tuple<std::string, int, bool, bool>;
 
 struct Cache {
   std::map<std::tuple<std::string, bool, bool>, FaceFile> files;
+  std::map<std::tuple<char32_t, bool, bool>, FaceFile> fallbacks;  // by character
   std::map<FontKey, std::unique_ptr<FreeTypeFace>> faces;
   uint64_t clock = 0;
 };
 
-// Makes room for one more face: forgets the one used least recently.
-void evictFace(Cache& c) {
+// Makes room for one more face: forgets the one used least recently, never
+// `keep` (the face whose fallback is being opened).
+void evictFace(Cache& c, const FreeTypeFace* keep) {
   if (c.faces.size() < maxFaces) return;
-  auto oldest = std::min_element(c.faces.begin(), c.faces.end(), [](auto& a, auto& b) {
-    return a.second->lastUse < b.second->lastUse;
-  });
-  c.faces.erase(oldest);
+  auto oldest = c.faces.end();
+  for (auto it = c.faces.begin(); it != c.faces.end(); ++it) {
+    if (it->second.get() == keep) continue;
+    if (oldest == c.faces.end() || it->second->lastUse < oldest->second->lastUse) oldest = it;
+  }
+  if (oldest != c.faces.end()) c.faces.erase(oldest);
 }
 
 Cache& cache() {
@@ -242,35 +322,64 @@ const FaceFile& fileFor(const std::string& family, bool bold, bool italic) {
   return it->second;
 }
 
+// The face of a file at a request's size, opened once and cached by key.
+FreeTypeFace* sizedFace(const FontKey& key, const FaceFile& file, const FaceRequest& request,
+                        const FreeTypeFace* keep) {
+  auto found = cache().faces.find(key);
+  if (found != cache().faces.end()) {
+    found->second->lastUse = ++cache().clock;
+    return found->second.get();
+  }
+  FT_Face face = nullptr;
+  if (file.path.empty() || !library() ||
+      FT_New_Face(library(), file.path.c_str(), file.index, &face) != 0)
+    return nullptr;
+  auto sized = std::make_unique<FreeTypeFace>(face, file.family,
+                                              file.path + "#" + std::to_string(file.index));
+  sized->setHeight(request.height, request.bold, request.italic);
+  sized->lastUse = ++cache().clock;
+  FreeTypeFace* result = sized.get();
+  evictFace(cache(), keep);
+  cache().faces.emplace(key, std::move(sized));
+  return result;
+}
+
+FreeTypeFace* fallbackFace(FreeTypeFace& from, char32_t c) {
+  const FaceRequest& request = from.request();
+  from.lastUse = ++cache().clock;
+  if (cache().fallbacks.size() >= maxFallbacks) cache().fallbacks.clear();
+  auto [it, inserted] = cache().fallbacks.try_emplace({c, request.bold, request.italic});
+  if (inserted) it->second = matchCharacter(c, request.bold, request.italic);
+  const FaceFile file = it->second;  // a copy: opening a face may clear the map
+  if (file.path.empty()) return nullptr;
+  const std::string path = file.path + "#" + std::to_string(file.index);
+  if (path == from.path()) return nullptr;
+  // Keyed by file, apart from the faces asked for by family name.
+  const FontKey key{"\x01" + path, request.height, request.bold, request.italic};
+  FreeTypeFace* face = sizedFace(key, file, request, &from);
+  return face && face->has(c) ? face : nullptr;
+}
+
 }  // namespace
 
 SizedFace* faceFor(const Font& font) {
   const bool bold = font.weight >= 600;
   // Heights beyond the em limits all draw alike; one cache entry serves them.
   const int height = std::clamp(font.height, -static_cast<int>(maxEm), 2 * static_cast<int>(maxEm));
-  FontKey key{font.faceName, height, bold, font.italic};
-  auto found = cache().faces.find(key);
-  if (found != cache().faces.end()) {
+  const FontKey key{font.faceName, height, bold, font.italic};
+  if (auto found = cache().faces.find(key); found != cache().faces.end()) {
     found->second->lastUse = ++cache().clock;
     return found->second.get();
   }
-  const FaceFile& file = fileFor(font.faceName, bold, font.italic);
-  FT_Face face = nullptr;
-  if (file.path.empty() || !library() ||
-      FT_New_Face(library(), file.path.c_str(), file.index, &face) != 0)
-    return nullptr;
-  auto sized = std::make_unique<FreeTypeFace>(face, file.family);
-  sized->setHeight(height);
-  sized->lastUse = ++cache().clock;
-  SizedFace* result = sized.get();
-  evictFace(cache());
-  cache().faces.emplace(std::move(key), std::move(sized));
-  return result;
+  const FaceFile file = fileFor(font.faceName, bold, font.italic);
+  return sizedFace(key, file, FaceRequest{height, bold, font.italic}, nullptr);
 }
 
 int textWidth(SizedFace& face, const char* text, int count) {
+  const std::string_view view(text, count > 0 ? static_cast<size_t>(count) : 0);
   int width = 0;
-  for (int i = 0; i < count; ++i) width += face.advance(static_cast<unsigned char>(text[i]));
+  for (size_t at = 0, length = 0; at < view.size(); at += length)
+    width += face.advance(decodeUtf8(view, at, length));
   return width;
 }
 

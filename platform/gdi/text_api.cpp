@@ -1,7 +1,8 @@
-// Fonts and text: CreateFontA, metrics, extents and TextOutA.
+// Fonts and text: CreateFontA, metrics, extents and TextOutA. Text is UTF-8.
 #include <algorithm>
 #include <cstring>
 
+#include "code_page.h"
 #include "font_cache.h"
 #include "raster.h"
 
@@ -139,8 +140,9 @@ BOOL TextOutA(HDC handle, int x, int y, LPCSTR text, int count) {
   const long long baseline = static_cast<long long>(y) + m.ascent;
   if (baseline < -(1LL << 30) || baseline > (1LL << 30)) return TRUE;
   const COLORREF colour = dc->textColour & 0x00FFFFFF;
-  for (int i = 0; i < count && penX < surface->width; ++i) {
-    const Glyph& glyph = face->glyph(static_cast<unsigned char>(text[i]));
+  const std::string_view run(text, static_cast<size_t>(count));
+  for (size_t at = 0, length = 0; at < run.size() && penX < surface->width; at += length) {
+    const Glyph& glyph = face->glyph(decodeUtf8(run, at, length));
     if (penX + glyph.left + glyph.width > 0)
       drawGlyph(*surface, glyph, static_cast<int>(penX), static_cast<int>(baseline), colour);
     penX += glyph.advance;

@@ -861,6 +861,16 @@ UINT GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int size);  // at most s
 BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
 BOOL IsDialogMessageA(HWND dialog, LPMSG msg);  // dialog keys: Enter, Escape, Tab
 
+// ---------------------------------------------------------------- code page
+// The ANSI code page is UTF-8: every A function takes and gives UTF-8 bytes.
+#define CP_ACP 0
+#define CP_UTF8 65001
+UINT GetACP(void);  // CP_UTF8
+// CP_ACP or CP_UTF8 to UTF-16; a count of -1 includes the terminator; a
+// capacity of 0 asks for the size. Broken sequences become U+FFFD.
+int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int count, WCHAR* out,
+                        int capacity);
+
 // ---------------------------------------------------------------- memory and files
 HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
 LPVOID GlobalLock(HGLOBAL memory);

@@ -3,7 +3,9 @@
 // screen points by the layer's origin of the window; a window that the
 // desktop maps, frames, exposes or moves is presented whole again;
 // waiting in SDL_WaitEventTimeout, woken by an event of our own type. Keys
-// reach the layer as virtual-key codes (sdl_keys.cpp). SDL_QUIT is not a
+// reach the layer as virtual-key codes of the current layout (sdl_keys.cpp:
+// Ctrl+Q is the key labelled Q), and the text they type as SDL's text input
+// (the X server's layout, dead keys, compose, input methods) in UTF-8. SDL_QUIT is not a
 // quit of the program. Depends on SDL2.
 #include <algorithm>
 
@@ -102,7 +104,7 @@ void windowEvent(const SDL_WindowEvent& e) {
 }
 
 void keyEvent(const SDL_KeyboardEvent& e) {
-  if (UINT vk = virtualKey(e.keysym.sym)) {
+  if (UINT vk = virtualKey(e.keysym.sym, e.keysym.scancode)) {
     keyInput(vk, MapVirtualKeyA(vk, MAPVK_VK_TO_VSC), e.type == SDL_KEYDOWN);
   }
 }
@@ -123,6 +125,9 @@ void handle(const SDL_Event& e) {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
       keyEvent(e.key);
+      break;
+    case SDL_TEXTINPUT:
+      textInput(byId(e.text.windowID), e.text.text);
       break;
     case SDL_WINDOWEVENT:
       windowEvent(e.window);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "menu.h"
+#include "code_page.h"
 #include "window.h"
 
 namespace zt::platform {
@@ -32,7 +33,7 @@ LRESULT eraseBackground(HWND hwnd, HDC dc) {
 LRESULT copyText(HWND hwnd, WPARAM size, LPSTR buffer) {
   Window* w = findWindow(hwnd);
   if (!w || !buffer || size == 0) return 0;
-  size_t copied = std::min<size_t>(w->title.size(), size - 1);
+  const size_t copied = wholeCharacters(w->title, size - 1);  // never half a character
   std::memcpy(buffer, w->title.data(), copied);
   buffer[copied] = '\0';
   return static_cast<LRESULT>(copied);

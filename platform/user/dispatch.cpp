@@ -6,6 +6,13 @@
 
 using namespace zt::platform;
 
+Window* zt::platform::sendThenFind(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                   LRESULT* result) {
+  const LRESULT answer = SendMessageA(hwnd, msg, wParam, lParam);
+  if (result) *result = answer;
+  return findWindow(hwnd);
+}
+
 LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Window* w = findWindow(hwnd);
   if (!w || !w->proc) return 0;

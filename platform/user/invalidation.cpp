@@ -119,9 +119,8 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
 BOOL UpdateWindow(HWND hwnd) {
   Window* w = findWindow(hwnd);
   if (!w) return FALSE;
-  if (w->needsPaint() && showsOnScreen(hwnd)) SendMessageA(hwnd, WM_PAINT, 0, 0);
-  w = findWindow(hwnd);
-  if (!w) return TRUE;
+  if (w->needsPaint() && showsOnScreen(hwnd) && !(w = sendThenFind(hwnd, WM_PAINT, 0, 0)))
+    return TRUE;
   // Children are brought up to date after their parent.
   std::vector<HWND> children = w->children;
   for (HWND child : children) UpdateWindow(child);

@@ -110,9 +110,12 @@ UINT MapVirtualKeyA(UINT code, UINT mapType) {
   return mapType == MAPVK_VK_TO_VSC ? scanCode(code) : 0;
 }
 
-void keybd_event(BYTE vk, BYTE scan, DWORD flags, ULONG_PTR extra) {
-  (void)extra;
-  bool up = (flags & KEYEVENTF_KEYUP) != 0;
+namespace {
+
+DesktopKeyDown lastDesktopKey;
+
+// A key message into the input queue, for the focus (or the active window).
+void injectKey(BYTE vk, BYTE scan, bool up, bool desktop) {
   bool wasDown = (injectedState[vk] & kHeld) != 0;
   // Alt (held, or the key itself) without Ctrl makes the system key messages.
   bool alt = ((injectedState[VK_MENU] & kHeld) != 0 || vk == VK_MENU) &&
@@ -125,6 +128,7 @@ void keybd_event(BYTE vk, BYTE scan, DWORD flags, ULONG_PTR extra) {
   if (alt && !(vk == VK_MENU && up)) lParam |= static_cast<DWORD>(KF_ALTDOWN) << 16;
   if (wasDown || up) lParam |= static_cast<DWORD>(KF_REPEAT) << 16;
   if (up) lParam |= static_cast<DWORD>(KF_UP) << 16;
+  if (desktop) lParam |= static_cast<DWORD>(kDesktopKey);
   HWND target = GetFocus();
   if (!target) target = GetActiveWindow();
   MSG msg{};
@@ -133,9 +137,22 @@ void keybd_event(BYTE vk, BYTE scan, DWORD flags, ULONG_PTR extra) {
   msg.wParam = vk;
   msg.lParam = static_cast<LPARAM>(lParam);
   msg.time = GetTickCount();
+  if (desktop && !up) lastDesktopKey = DesktopKeyDown{vk, msg.lParam, target, {}, true};
+  if (desktop && up && vk == lastDesktopKey.vk) lastDesktopKey.held = false;
   postInputMessage(msg);
 }
 
+}  // namespace
+
+const DesktopKeyDown& zt::platform::lastDesktopKeyDown() { return lastDesktopKey; }
+
+void zt::platform::desktopKeyTyped(std::string_view utf8) { lastDesktopKey.text.append(utf8); }
+
+void keybd_event(BYTE vk, BYTE scan, DWORD flags, ULONG_PTR extra) {
+  (void)extra;
+  injectKey(vk, scan, (flags & KEYEVENTF_KEYUP) != 0, false);
+}
+
 void zt::platform::keyInput(UINT vk, UINT scan, bool down) {
-  keybd_event(static_cast<BYTE>(vk), static_cast<BYTE>(scan), down ? 0 : KEYEVENTF_KEYUP, 0);
+  injectKey(static_cast<BYTE>(vk), static_cast<BYTE>(scan), !down, true);
 }

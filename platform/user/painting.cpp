@@ -57,8 +57,9 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
   w->eraseNeeded = false;
   if (erase) {
     w->erasing = ps->rcPaint;
-    LRESULT erased = SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    if ((w = findWindow(hwnd)) != nullptr) w->erasing = RECT{};
+    LRESULT erased = 0;
+    w = sendThenFind(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0, &erased);
+    if (w) w->erasing = RECT{};
     ps->fErase = erased ? FALSE : TRUE;  // TRUE: the caller still has to erase
   }
   return dc;

@@ -2,6 +2,10 @@
 // given the thread's key state, is posted as WM_CHAR (WM_SYSCHAR for a
 // WM_SYSKEYDOWN) with the key's lParam. As on Win32 (and Wine), the result is
 // TRUE for every key message, whether or not a character was posted.
+// A key from the desktop (kDesktopKey) types its text in the desktop's own
+// layout, which arrives through textInput: only the characters of keys
+// without text are made here (Enter, Tab, Backspace, Escape, Ctrl with a key).
+#include "keyboard.h"
 #include "win32.h"
 
 namespace zt::platform {
@@ -74,6 +78,20 @@ int characterOf(UINT vk, const BYTE* state) {
   }
 }
 
+// Whether a key's character comes as text from the desktop instead.
+bool typesText(UINT vk, const BYTE* state) {
+  if (held(state, VK_CONTROL)) return false;
+  switch (vk) {
+    case VK_RETURN:
+    case VK_TAB:
+    case VK_BACK:
+    case VK_ESCAPE:
+      return false;
+    default:
+      return true;
+  }
+}
+
 }  // namespace
 }  // namespace zt::platform
 
@@ -83,7 +101,19 @@ BOOL TranslateMessage(const MSG* msg) {
   if (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN) return FALSE;
   BYTE state[256];
   GetKeyboardState(state);
-  int ch = zt::platform::characterOf(static_cast<UINT>(msg->wParam) & 0xFF, state);
+  const UINT vk = static_cast<UINT>(msg->wParam) & 0xFF;
+  if ((msg->lParam & zt::platform::kDesktopKey) && zt::platform::typesText(vk, state)) {
+    // The same key press passed on to another window (as the text window
+    // passes keys to the graphics window): it types there what it typed.
+    const zt::platform::DesktopKeyDown& key = zt::platform::lastDesktopKeyDown();
+    if (msg->message == WM_KEYDOWN && msg->hwnd != key.target && key.vk == vk &&
+        key.lParam == msg->lParam) {
+      for (char byte : key.text)
+        PostMessageA(msg->hwnd, WM_CHAR, static_cast<unsigned char>(byte), msg->lParam);
+    }
+    return TRUE;
+  }
+  int ch = zt::platform::characterOf(vk, state);
   if (ch >= 0) {
     UINT message = msg->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
     PostMessageA(msg->hwnd, message, static_cast<WPARAM>(ch), msg->lParam);

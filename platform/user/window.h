@@ -3,7 +3,7 @@
 // A window lives in the handle table (HandleKind::Window) and in the list of
 // all windows, in creation order. Its procedures may destroy it, so code that
 // calls a window procedure must look the window up again afterwards instead
-// of keeping a Window* across the call.
+// of keeping a Window* across the call (sendThenFind).
 #pragma once
 
 #include <memory>
@@ -73,6 +73,11 @@ struct Window {
 
 // The live window behind hwnd, or nullptr (stale, null or another kind).
 Window* findWindow(HWND hwnd);
+// Sends msg to hwnd and gives the window as it is after the call, or nullptr
+// when the call destroyed it (any procedure may destroy any window): the one
+// way to go on with a window after sending it a message. `result` gets the
+// procedure's answer.
+Window* sendThenFind(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr);
 // Handles of all live windows in creation order.
 std::vector<HWND> allWindows();
 // A registered class by name or integer atom (MAKEINTATOM), or nullptr.

@@ -94,9 +94,9 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style,
   if (!w->sizePending) {
     const SIZE size = clientSize(*w);
     POINT origin = clientPosition(*w);
-    SendMessageA(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(size.cx, size.cy));
-    SendMessageA(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
-    if (!findWindow(hwnd)) return nullptr;
+    if (!sendThenFind(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(size.cx, size.cy)) ||
+        !sendThenFind(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y)))
+      return nullptr;
   }
   if (style & WS_VISIBLE) ShowWindow(hwnd, SW_SHOW);
   return findWindow(hwnd) ? hwnd : nullptr;

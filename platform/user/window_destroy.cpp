@@ -14,8 +14,7 @@ namespace zt::platform {
 namespace {
 
 void sendDestroy(HWND hwnd) {
-  SendMessageA(hwnd, WM_DESTROY, 0, 0);
-  Window* w = findWindow(hwnd);
+  Window* w = sendThenFind(hwnd, WM_DESTROY, 0, 0);
   if (!w) return;
   std::vector<HWND> children = w->children;
   for (HWND child : children) {

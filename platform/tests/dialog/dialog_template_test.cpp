@@ -42,6 +42,18 @@ TEST(DialogTemplate, ReadsTheHeaderAndEveryItem) {
   EXPECT_EQ(t.items[2].creationData, nullptr);
 }
 
+TEST(DialogTemplate, Utf16TextsReadAsUtf8) {
+  // Привет 😀 (a surrogate pair) as the title, 你好 as an item's text.
+  TemplateBuilder b(WS_POPUP, 0, 0, 10, 10,
+                    "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xF0\x9F\x98\x80");
+  b.item(WS_CHILD, 0, 0, 5, 5, 103, kStatic, "\xE4\xBD\xA0\xE5\xA5\xBD");
+  DialogTemplate t;
+  ASSERT_TRUE(parseDialogTemplate(b.get(), t));
+  EXPECT_EQ(t.title, "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xF0\x9F\x98\x80");
+  ASSERT_EQ(t.items.size(), 1u);
+  EXPECT_EQ(t.items[0].text, "\xE4\xBD\xA0\xE5\xA5\xBD");
+}
+
 TEST(DialogTemplate, ReadsFontCreationDataAndNamedClasses) {
   TemplateBuilder b(WS_POPUP | DS_SETFONT, 0, 0, 10, 10, "ab");
   b.font(8, "Face")

@@ -81,6 +81,31 @@ TEST_F(DialogTest, CtrlEnterPutsALineBreakIntoAMultiLineField) {
   EXPECT_STREQ(record.text, "one\r\ntwo");
 }
 
+TEST_F(DialogTest, Utf8TitleAndFieldTextRoundTrip) {
+  const std::string title =
+      "\xD0\xA1\xD0\xBE\xD1\x85\xD1\x80\xD0\xB0\xD0\xBD\xD0\xB8\xD1\x82\xD1\x8C "
+      "\xE4\xBD\xA0";  // Сохранить 你
+  const std::string name =
+      "Gr\xC3\xB6\xC3\x9F"
+      "e 2 \xC3\xA4.txt";  // Größe 2 ä.txt
+  TemplateBuilder t = inputTemplate();
+  std::string shownTitle;
+  const INT_PTR r = runDialog(t.get(), owner,
+                              {[&](HWND d) {
+                                 char buffer[64] = {};
+                                 SetWindowTextA(d, title.c_str());
+                                 GetWindowTextA(d, buffer, sizeof buffer);
+                                 shownTitle = buffer;
+                                 SetWindowTextA(d, kTitle);  // the harness finds it by this
+                                 SetDlgItemTextA(d, kInput, name.c_str());
+                               },
+                               pressKey(kInput, VK_RETURN)});
+  EXPECT_EQ(r, 1);
+  EXPECT_EQ(shownTitle, title);
+  EXPECT_EQ(std::string(record.text), name);
+  EXPECT_EQ(record.copied, name.size());
+}
+
 TEST_F(DialogTest, LongTextIsCutToTheBufferAndAlwaysTerminated) {
   TemplateBuilder t = inputTemplate();
   std::string typed;

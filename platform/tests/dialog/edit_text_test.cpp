@@ -1,8 +1,9 @@
 // The edit control's text model: typing, line breaks, caret keys, selection
-// and the text limit.
+// and the text limit, over one-byte and several-byte characters.
 #include <gtest/gtest.h>
 
 #include <string_view>
+#include <vector>
 
 #include "edit_text.h"
 
@@ -36,8 +37,85 @@ TEST(EditText, TypingInsertsAtTheCaretAndBackspaceErasesToTheLeft) {
 TEST(EditText, ControlCharactersOtherThanBreaksAreIgnored) {
   EditText e(true);
   for (unsigned char c : {0x01, 0x09, 0x1B, 0x7F}) EXPECT_FALSE(e.typeChar(c, false));
-  EXPECT_TRUE(e.typeChar(0xE9, false));  // bytes above 127 are text
-  EXPECT_EQ(e.text(), "\xE9");
+  // Bytes above 127 are text: UTF-8, inserted when the character is whole.
+  EXPECT_FALSE(e.typeChar(0xC3, false));
+  EXPECT_EQ(e.text(), "");
+  EXPECT_TRUE(e.typeChar(0xA9, false));
+  EXPECT_EQ(e.text(), "\xC3\xA9");
+}
+
+// "é", "ß", "Я", "你" and "😀": two, two, two, three and four bytes.
+constexpr std::string_view kMixed = "\xC3\xA9\xC3\x9F\xD0\xAF\xE4\xBD\xA0\xF0\x9F\x98\x80";
+
+TEST(EditText, CharactersTypedAsUtf8BytesArriveWhole) {
+  EditText e(false);
+  type(e,
+       "G\xC3\xB6\xC3\x9F"
+       "e \xD0\x9F\xE4\xBD\xA0\xF0\x9F\x98\x80!");
+  EXPECT_EQ(e.text(),
+            "G\xC3\xB6\xC3\x9F"
+            "e \xD0\x9F\xE4\xBD\xA0\xF0\x9F\x98\x80!");
+  // A character cut short by another one is dropped, the next kept.
+  EditText cut(false);
+  type(cut,
+       "\xE4\xBD"
+       "a\xE4\xBD\xC3\xA9\x80\x80");
+  EXPECT_EQ(cut.text(), "a\xC3\xA9");
+  // Sequences that no byte could finish: overlong, surrogate, five bytes.
+  EditText never(false);
+  type(never,
+       "\xC0\xAF\xED\xA0\x80\xF8\x88\x80\x80\x80\xFF"
+       "b");
+  EXPECT_EQ(never.text(), "b");
+}
+
+TEST(EditText, TheCaretAndErasingStepOverWholeCharacters) {
+  EditText e(false);
+  e.setText(kMixed);
+  e.moveEnd();
+  std::vector<size_t> stops{e.caret()};
+  for (int i = 0; i < 6; ++i) {
+    e.moveLeft();
+    stops.push_back(e.caret());
+  }
+  EXPECT_EQ(stops, (std::vector<size_t>{13, 9, 6, 4, 2, 0, 0}));
+  e.moveRight();
+  e.moveRight(true);  // Shift+Right selects "ß"
+  EXPECT_EQ(e.selectedText(), "\xC3\x9F");
+  EXPECT_TRUE(e.deleteForward());
+  EXPECT_EQ(e.text(), "\xC3\xA9\xD0\xAF\xE4\xBD\xA0\xF0\x9F\x98\x80");
+  EXPECT_TRUE(e.deleteForward());  // "Я"
+  EXPECT_EQ(e.caret(), 2u);
+  e.moveEnd();
+  EXPECT_TRUE(e.backspace());  // the whole "😀"
+  EXPECT_TRUE(e.backspace());  // the whole "你"
+  EXPECT_EQ(e.text(), "\xC3\xA9");
+  EXPECT_TRUE(e.backspace());
+  EXPECT_EQ(e.text(), "");
+}
+
+TEST(EditText, SelectionsAndTheLimitNeverSplitACharacter) {
+  EditText e(false);
+  e.setText(kMixed);
+  e.select(1, 7);  // inside "é" and inside "你": both go to their starts
+  EXPECT_EQ(e.selectionStart(), 0u);
+  EXPECT_EQ(e.selectionEnd(), 6u);
+  e.select(12, 12);
+  EXPECT_EQ(e.caret(), 9u);
+  // A limit inside a character keeps the text before it.
+  EditText small(false, 8);
+  small.setText(kMixed);
+  EXPECT_EQ(small.text(), "\xC3\xA9\xC3\x9F\xD0\xAF");
+  EditText room(false, 3);
+  type(room, "a");
+  EXPECT_FALSE(room.insert("\xE4\xBD\xA0"));  // three bytes, room for two
+  EXPECT_TRUE(room.replaceSelection("\xC3\xA9\xC3\xA9"));
+  EXPECT_EQ(room.text(), "a\xC3\xA9");
+  // A double-click takes a word of several-byte letters whole.
+  EditText words(false);
+  words.setText("\xD0\x9F\xD1\x80\xD0\xB8 \xE4\xBD\xA0\xE5\xA5\xBD");
+  EXPECT_EQ(words.wordAt(1), (std::pair<size_t, size_t>(0, 7)));
+  EXPECT_EQ(words.wordAt(9), (std::pair<size_t, size_t>(7, 13)));
 }
 
 TEST(EditText, LineBreaksOnlyInMultiLineControls) {
@@ -157,7 +235,8 @@ TEST(EditText, ADoubleClickTakesTheWordAndTheBlanksAfterIt) {
   const struct {
     size_t at;
     Span word;
-  } cases[] = {{1, {0, 5}}, {3, {0, 5}}, {6, {5, 8}}, {8, {5, 8}}, {12, {10, 15}}, {15, {10, 15}}};
+  } cases[] = {{1, {0, 5}}, {3, {0, 5}}, {5, {5, 8}},  // the first letter after blanks
+               {6, {5, 8}}, {8, {5, 8}}, {10, {10, 15}}, {12, {10, 15}}, {15, {10, 15}}};
   for (const auto& c : cases) EXPECT_EQ(e.wordAt(c.at), c.word) << "at " << c.at;
   EditText empty(true);
   EXPECT_EQ(empty.wordAt(0), Span(0, 0));

@@ -86,9 +86,12 @@ class TemplateBuilder {
     word(static_cast<WORD>(d & 0xFFFF));
     word(static_cast<WORD>(d >> 16));
   }
+  // UTF-8 (the code page) widened to UTF-16, with its terminator.
   void string(const char* s) {
-    for (; *s; ++s) word(static_cast<unsigned char>(*s));
-    word(0);
+    const int units = MultiByteToWideChar(CP_UTF8, 0, s, -1, nullptr, 0);
+    std::vector<WCHAR> wide(static_cast<size_t>(units > 0 ? units : 1), 0);
+    if (units > 0) MultiByteToWideChar(CP_UTF8, 0, s, -1, wide.data(), units);
+    for (WCHAR w : wide) word(static_cast<WORD>(w));
   }
 
   std::vector<WORD> words_;

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "canvas.h"
 
@@ -191,6 +192,75 @@ TEST(TextOut, ControlCharactersStayInTheLine) {
   EXPECT_LE(ink.bottom, size.cy);
   EXPECT_LE(ink.right, size.cx);
   SelectObject(canvas.dc(), GetStockObject(SYSTEM_FONT));
+}
+
+// ---- UTF-8 text in any script
+
+// The picture of one run of UTF-8 text drawn alone in the package's font.
+std::string pictureOf(const std::string& utf8) {
+  Canvas canvas(160, 40);
+  canvas.clear(RGB(255, 255, 255));
+  HFONT font = packageFont(24);
+  HGDIOBJ old = SelectObject(canvas.dc(), font);
+  SetBkMode(canvas.dc(), TRANSPARENT);
+  SetTextColor(canvas.dc(), RGB(0, 0, 0));
+  EXPECT_TRUE(TextOutA(canvas.dc(), 4, 4, utf8.data(), static_cast<int>(utf8.size())));
+  std::string picture = canvas.mask(RGB(0, 0, 0), RGB(0, 0, 0));
+  SelectObject(canvas.dc(), old);
+  DeleteObject(font);
+  return picture;
+}
+
+int widthOf(const std::string& utf8) {
+  Canvas canvas(4, 4);
+  HFONT font = packageFont(24);
+  HGDIOBJ old = SelectObject(canvas.dc(), font);
+  SIZE size{};
+  EXPECT_TRUE(GetTextExtentPointA(canvas.dc(), utf8.data(), static_cast<int>(utf8.size()), &size));
+  SelectObject(canvas.dc(), old);
+  DeleteObject(font);
+  return size.cx;
+}
+
+// U+0378 is unassigned: no face has it, so it draws as the missing-glyph box.
+const std::string kNoGlyph = "\xCD\xB8";
+
+TEST(TextOut, EveryScriptDrawsItsOwnGlyphsNotBoxes) {
+  const std::string box = pictureOf(kNoGlyph);
+  const std::string blank = pictureOf("");
+  ASSERT_NE(box, blank) << "the missing-glyph box draws something";
+  // Latin with accents, Cyrillic, and Chinese (from a fallback face: the
+  // package's font has none; the install step puts a small CJK font in).
+  const char* characters[] = {"\xC3\xBC", "\xC3\x9F",     "\xD0\x9F",
+                              "\xD0\xB8", "\xE4\xBD\xA0", "\xE5\xA5\xBD"};  // ü ß П и 你 好
+  std::vector<std::string> pictures;
+  for (const char* c : characters) {
+    pictures.push_back(pictureOf(c));
+    EXPECT_NE(pictures.back(), box) << c << " is drawn as a box";
+    EXPECT_NE(pictures.back(), blank) << c << " draws nothing";
+  }
+  // Two characters of the same fallback face are two different glyphs.
+  EXPECT_NE(pictures[4], pictures[5]);
+  EXPECT_NE(pictures[2], pictures[3]);
+}
+
+TEST(TextOut, AMixedLineIsAsWideAsItsCharactersAndDrawsEachOnce) {
+  const std::string line =
+      "Gr\xC3\xBC\xC3\x9F"
+      "e, \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82, "
+      "\xE4\xBD\xA0\xE5\xA5\xBD";  // Grüße, Привет, 你好
+  int sum = 0;
+  for (const char* piece :
+       {"G", "r", "\xC3\xBC", "\xC3\x9F", "e", ",", " ", "\xD0\x9F", "\xD1\x80", "\xD0\xB8",
+        "\xD0\xB2", "\xD0\xB5", "\xD1\x82", ",", " ", "\xE4\xBD\xA0", "\xE5\xA5\xBD"})
+    sum += widthOf(piece);
+  EXPECT_EQ(widthOf(line), sum);
+  // A byte is never a character of its own: "ü" is narrower than two boxes.
+  EXPECT_LT(widthOf("\xC3\xBC"), 2 * widthOf(kNoGlyph));
+  // A stray byte draws as the replacement character U+FFFD, nothing skipped.
+  EXPECT_EQ(widthOf("a\xFF"
+                    "b"),
+            widthOf("a") + widthOf("\xEF\xBF\xBD") + widthOf("b"));
 }
 
 }  // namespace

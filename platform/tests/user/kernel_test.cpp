@@ -23,6 +23,38 @@ void writeFile(const char* name, const char* text) { std::ofstream(name) << text
 
 }  // namespace
 
+// ---- the code page: UTF-8 in every build (the Windows programs declare it
+// in their manifests)
+
+TEST(CodePage, TheAnsiCodePageIsUtf8) {
+  EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
+  WCHAR units[8] = {};
+  // "你好" is two UTF-16 units and the terminator, not six bytes widened.
+  EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "\xE4\xBD\xA0\xE5\xA5\xBD", -1, units, 8), 3);
+  EXPECT_EQ(units[0], 0x4F60);
+  EXPECT_EQ(units[1], 0x597D);
+  EXPECT_EQ(units[2], 0);
+  EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "\xF0\x9F\x98\x80", 4, nullptr, 0), 2);
+  // Too small a buffer is refused, not filled in part.
+  EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "abc", 3, units, 2), 0);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+}
+
+TEST(CodePage, AFileKeepsItsUtf8NameOnTheDisk) {
+  const char* name =
+      "Gr\xC3\xB6\xC3\x9F"
+      "e 2 \xC3\xA4.txt";  // Größe 2 ä.txt
+  HANDLE file =
+      CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  const auto path = std::filesystem::path(reinterpret_cast<const char8_t*>(name));
+  EXPECT_TRUE(std::filesystem::exists(path));
+  EXPECT_NE(GetFileAttributesA(name), INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(DeleteFileA(name));
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
 TEST(GlobalMemory, MovableBlockIsReachedThroughLock) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 16);
   ASSERT_NE(memory, nullptr);

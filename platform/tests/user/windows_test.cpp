@@ -338,6 +338,23 @@ TEST_F(Windows, TextIsSetAndReadBackTruncated) {
   EXPECT_EQ(GetWindowTextLengthA(hwnd), 0);
 }
 
+TEST_F(Windows, Utf8TitlesRoundTripAndAreNeverCutInsideACharacter) {
+  HWND hwnd = createRecorder(WS_OVERLAPPEDWINDOW, 100, 100, "first");
+  WindowGuard guard(hwnd);
+  const char* title = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xE4\xBD\xA0";  // Привет 你
+  ASSERT_TRUE(SetWindowTextA(hwnd, title));
+  char text[32];
+  EXPECT_EQ(GetWindowTextA(hwnd, text, sizeof text), 16);
+  EXPECT_STREQ(text, title);
+  EXPECT_EQ(FindWindowA(nullptr, title), hwnd);
+#ifndef _WIN32  // how Win32 cuts a UTF-8 title for a short buffer is its own affair
+  // Room for 5 bytes and the terminator: "Пр", not "Пр" and half of "и".
+  EXPECT_EQ(GetWindowTextA(hwnd, text, 6), 4);
+  EXPECT_STREQ(text, "\xD0\x9F\xD1\x80");
+  EXPECT_EQ(GetWindowTextA(hwnd, text, 5), 4);
+#endif
+}
+
 TEST_F(Windows, ShowWindowReportsThePreviousVisibility) {
   HWND parent = createRecorder();
   WindowGuard guard(parent);
