@@ -61,9 +61,7 @@ void keepGeometry(HWND hwnd, const WindowFrame& frame) {
   keptFrames()[hwnd].stripHeight = frame.stripHeight;
 }
 
-void keepPixels(HWND hwnd, const Surface& frame, const RECT&) {
-  keptFrames()[hwnd].pixels = frame;
-}
+void keepPixels(HWND hwnd, const Surface& frame, const RECT&) { keptFrames()[hwnd].pixels = frame; }
 
 const Driver kHeadless{
     "headless",
