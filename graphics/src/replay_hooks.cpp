@@ -25,7 +25,7 @@ bool logStarted = false;  // logging is switched on once, at the first playback
 void closeLog() {
   if (logFile == nullptr) return;
   if (std::fclose(logFile) != 0)
-    std::fprintf(stderr, "ZT738 replay: cannot write the logFile to %s\n", replay.logPath.c_str());
+    std::fprintf(stderr, "ZT738 replay: cannot write the log to %s\n", replay.logPath.c_str());
   logFile = nullptr;
 }
 
@@ -134,8 +134,7 @@ void ZT738_replay_begin(const ReplaySettings& settings) {
   if (!replay.logPath.empty()) {
     logFile = std::fopen(replay.logPath.c_str(), "wb");
     if (logFile == nullptr) {
-      std::fprintf(stderr, "ZT738 replay: cannot write the logFile to %s\n",
-                   replay.logPath.c_str());
+      std::fprintf(stderr, "ZT738 replay: cannot write the log to %s\n", replay.logPath.c_str());
     } else {
       setvbuf(logFile, nullptr, _IOLBF, BUFSIZ);  // a program stopped midway leaves whole lines
     }

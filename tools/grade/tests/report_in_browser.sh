@@ -3,9 +3,10 @@
 # in it is decoded with a size: a copy of the report gets a script that
 # writes what it finds into the page, which --dump-dom prints.
 #
-#   report_in_browser.sh GRADER EXAMPLE_DIR REFERENCE PROGRAM
+#   report_in_browser.sh GRADER EXAMPLE_DIR REFERENCE PROGRAM [GRADER_OPTION...]
 set -euo pipefail
 grader=$1 example=$2 reference=$3 program=$4
+shift 4
 browser=$(command -v chromium || true)
 if [ -z "$browser" ]; then
   echo "chromium is missing: scripts/install-deps.sh installs it" >&2
@@ -14,7 +15,7 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
-"$grader" --reference "$reference" --scripts "$example/scripts" --report "$work" -- "$program" \
+"$grader" "$@" --reference "$reference" --scripts "$example/scripts" --report "$work" -- "$program" \
   >"$work/grader.txt" 2>&1 || status=$?
 [ "$status" -eq 1 ] || { cat "$work/grader.txt"; echo "the grader ended with $status, not 1" >&2; exit 1; }
 
