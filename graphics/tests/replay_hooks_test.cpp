@@ -158,10 +158,10 @@ TEST_F(ReplayHooks, LogHoldsEveryConsoleLineAndLoggingStartsWithPlaybackOnce) {
 
 TEST_F(ReplayHooks, DialogsGetTheAnswersInOrderThenAnEmptyLine) {
   ReplaySettings settings = activeSettings();
-  settings.answers = {"first.txt", "with space & 100%", "caf\xE9"};
+  settings.answers = {"first.txt", "with space & 100%", "caf\xC3\xA9"};
   ZT738_replay_begin(settings);
   drainPosted();
-  for (const char* expected : {"first.txt", "with space & 100%", "caf\xE9", ""}) {
+  for (const char* expected : {"first.txt", "with space & 100%", "caf\xC3\xA9", ""}) {
     char result[GETS_CAPACITY] = "untouched";
     EXPECT_EQ(ZT738_gets("save as....", result), 1);
     EXPECT_STREQ(result, expected);
