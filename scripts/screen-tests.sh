@@ -20,13 +20,14 @@
 #   screen-tests.sh [BUILD_DIR]   (default build/native, already built)
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
+# shellcheck source=scripts/lib.sh
+source scripts/lib.sh
 build=${1:-build/native}
 work=$(mktemp -d "${TMPDIR:-/tmp}/zt738-screen.XXXXXX")
 failures=0
-xvfb_pid=""
 
 cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  zt_stop_xvfb
   if [ "$failures" -eq 0 ]; then rm -rf "$work"; else echo "screen-tests: kept $work" >&2; fi
 }
 trap cleanup EXIT
@@ -36,12 +37,10 @@ fail() {
   failures=$((failures + 1))
 }
 
-# A private X server; -displayfd tells its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { fail "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+zt_start_xvfb "$work/xvfb.log" || {
+  fail "Xvfb did not start"
+  exit 1
+}
 export ZT738_VIDEO=sdl
 echo "screen-tests: Xvfb on $DISPLAY"
 
@@ -61,17 +60,14 @@ done
 probe_log="$work/probe.log"
 "$build/platform/tests/screen/input_probe" "$work/own.ppm" >"$probe_log" 2>&1 &
 probe_pid=$!
-# Waits until the probe's output (or file $2) has a line matching $1.
-await() {
-  local log=${2:-$probe_log}
-  for _ in $(seq 50); do grep -qs -- "$1" "$log" && return 0; sleep 0.1; done
-  return 1
-}
+# Waits (5 s at most) until the probe's output (or file $2) has a line
+# matching $1.
+await() { zt_wait_line "$1" "${2:-$probe_log}" 5; }
 if ! await '^ready'; then
   fail "the probe window did not appear"
 else
   read -r _ cx cy cw ch < <(grep '^ready' "$probe_log")
-  import -window root -crop "${cw}x${ch}+${cx}+${cy}" "$work/screen.ppm"
+  zt_screenshot "$work/screen.ppm" "${cw}x${ch}+${cx}+${cy}"
   differing=$(compare -metric AE "$work/own.ppm" "$work/screen.ppm" null: 2>&1)
   if [ "$differing" = "0" ]; then
     echo "ok   presented frame equals the window's pixels (${cw}x${ch})"
@@ -79,7 +75,7 @@ else
     fail "presented frame: $differing pixels differ from GetPixel"
   fi
 
-  wid=$(xdotool search --name '^input probe$' | head -1)
+  wid=$(zt_wait_window "input probe" 5)
   xdotool windowfocus --sync "$wid"
   xdotool mousemove $((cx + 37)) $((cy + 52)) click 1
   await '^down' && grep -q '^down 37 52$' "$probe_log" && echo "ok   click at client (37, 52)" ||
@@ -98,8 +94,10 @@ else
   "$build/platform/tests/screen/x_close" "input probe"
   await '^close$' && echo "ok   WM_DELETE_WINDOW gives WM_CLOSE" || fail "no WM_CLOSE on WM_DELETE_WINDOW"
 fi
-for _ in $(seq 20); do kill -0 "$probe_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$probe_pid" 2>/dev/null && { fail "the probe did not end after WM_CLOSE"; kill "$probe_pid"; }
+zt_wait_exit "$probe_pid" 2 || {
+  fail "the probe did not end after WM_CLOSE"
+  kill "$probe_pid"
+}
 
 # --- 3. the line-input dialog and the desktop's clipboard
 screen="$build/platform/tests/screen"
@@ -110,9 +108,9 @@ if ! await '^ready' "$dialog_log"; then
   fail "the dialog did not appear"
 else
   read -r _ fx fy < <(grep '^ready' "$dialog_log")
-  wid=$(xdotool search --name '^dialog under test$' | head -1)
+  wid=$(zt_wait_window "dialog under test" 5)
   # The layer gives the dialog the desktop's focus itself (no windowfocus).
-  for _ in $(seq 50); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$wid" ] && break; sleep 0.1; done
+  zt_wait_focus "$wid" 5
   xdotool mousemove $((fx + 10)) $((fy + 8)) click 1
   xdotool type --delay 20 "hello there"
   xdotool key ctrl+a ctrl+c
@@ -140,8 +138,10 @@ else
     fail "after the dialog, the owner got no key: $(grep '^owner-key' "$dialog_log")"
   kill "$clip_pid" 2>/dev/null
 fi
-for _ in $(seq 20); do kill -0 "$dialog_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$dialog_pid" 2>/dev/null && { fail "the dialog probe did not end after Okay"; kill "$dialog_pid"; }
+zt_wait_exit "$dialog_pid" 2 || {
+  fail "the dialog probe did not end after Okay"
+  kill "$dialog_pid"
+}
 
 # --- 7. keyboard layouts (fr, de, ru): scripts/screen-layouts.sh
 bash scripts/screen-layouts.sh "$build" "$work"

@@ -12,8 +12,9 @@
 
 wine_env_prefix=${1:?usage: source scripts/wine-env.sh PREFIX_DIR [--use-display]}
 wine_env_use_display=${2:-}
-wine_env_xvfb_pid=""
 wine_env_xvfb_log=""
+# shellcheck source=scripts/lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 export WINEPREFIX="$wine_env_prefix"
 export WINEDEBUG=-all
@@ -28,44 +29,8 @@ wine_env_stop() {
   if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
     timeout 20 wineserver -k >/dev/null 2>&1 || true
   fi
-  if [ -n "$wine_env_xvfb_pid" ]; then
-    kill "$wine_env_xvfb_pid" 2>/dev/null || true
-    for _ in $(seq 1 50); do
-      kill -0 "$wine_env_xvfb_pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill -9 "$wine_env_xvfb_pid" 2>/dev/null || true
-    wait "$wine_env_xvfb_pid" 2>/dev/null || true
-    wine_env_xvfb_pid=""
-  fi
+  zt_stop_xvfb
   rm -f "$wine_env_xvfb_log"
-}
-
-# Starts Xvfb with a 24-bit 1280 x 1024 screen on a display number that it
-# picks itself (the first free one, reported through -displayfd, so that
-# parallel runs cannot race for a number); no access control, local sockets
-# only.
-wine_env_start_xvfb() {
-  wine_env_xvfb_log=$(mktemp)
-  local number_file
-  number_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -ac 3>"$number_file" \
-    >"$wine_env_xvfb_log" 2>&1 &
-  wine_env_xvfb_pid=$!
-  local number=""
-  for _ in $(seq 1 300); do
-    number=$(tr -dc 0-9 <"$number_file")
-    [ -n "$number" ] && break
-    kill -0 "$wine_env_xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  rm -f "$number_file"
-  if [ -z "$number" ]; then
-    echo "error: Xvfb did not start within 30 s; its output:" >&2
-    cat "$wine_env_xvfb_log" >&2
-    return 1
-  fi
-  export DISPLAY=":$number"
 }
 
 trap wine_env_stop EXIT
@@ -74,7 +39,8 @@ trap 'wine_env_stop; exit 130' INT TERM
 if [ "$wine_env_use_display" = "--use-display" ] && [ -n "${DISPLAY:-}" ]; then
   :
 else
-  wine_env_start_xvfb || return 1
+  wine_env_xvfb_log=$(mktemp)
+  zt_start_xvfb "$wine_env_xvfb_log" || return 1
 fi
 
 mkdir -p "$(dirname "$WINEPREFIX")"

@@ -24,6 +24,8 @@ exe=${1:?usage: editor_e2e.sh PATH/TO/zt738_editor.exe}
 exe=$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../../.." && pwd)
+# shellcheck source-path=SCRIPTDIR/../../.. source=scripts/lib.sh
+source "$root/scripts/lib.sh"
 
 native=1
 [[ $exe == *.exe ]] && native=0
@@ -37,15 +39,9 @@ for tool in "${tools[@]}"; do
   }
 done
 
-xvfb_pid=""
 if [ "$native" = 1 ]; then
   if [ -z "${DISPLAY:-}" ]; then
-    display_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-    xvfb_pid=$!
-    for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$display_file")"
-    rm -f "$display_file"
+    zt_start_xvfb || exit 1
   fi
   export ZT738_VIDEO=sdl
 elif [ -z "${DISPLAY:-}" ] || [ -z "${WINEPREFIX:-}" ]; then
@@ -70,7 +66,7 @@ cleanup() {
     echo "editor_e2e: kept $work (screenshots, the saved drawing, the editor's output)" >&2
   fi
   if declare -F wine_env_stop >/dev/null; then wine_env_stop; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; fi
+  zt_stop_xvfb
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -100,7 +96,7 @@ screen_y() { echo $((client_y + 248 - $1)); }
 # Takes a screenshot of the whole screen as raw 8-bit RGB.
 grab() {
   screen_width=$(xdotool getdisplaygeometry | cut -d ' ' -f 1)
-  import -window root -depth 8 "rgb:$shot" 2>/dev/null
+  zt_screenshot "rgb:$shot"
 }
 
 # The screenshot's colour at a logical point, as "R,G,B".
@@ -188,17 +184,8 @@ ROW_SAVE=9
 ROW_LOAD=10
 
 # The visible X window of the editor with exactly this name; waits up to
-# SECONDS for it.
-find_window() {
-  local name=$1 seconds=$2 id=""
-  for _ in $(seq 1 $((seconds * 10))); do
-    id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && break
-    kill -0 "$editor_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  echo "$id"
-}
+# SECONDS for it, less when the editor ends.
+find_window() { zt_wait_window "$1" "$2" "$editor_pid"; }
 
 # Answers the line-input dialog: waits for it, gives it the keyboard focus,
 # types the line and presses Enter (which presses Okay), then waits until it
@@ -215,11 +202,7 @@ answer_dialog() {
   sleep 0.5
   xdotool type --delay 30 "$line"
   xdotool key Return
-  for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --name '^ZT738_gets$' >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  abort "the line-input dialog is still open 10 s after Enter"
+  zt_wait_window_gone ZT738_gets 10 || abort "the line-input dialog is still open 10 s after Enter"
 }
 
 # --- The run ------------------------------------------------------------------
@@ -298,17 +281,13 @@ eol=$'\n'
 [ "$native" = 0 ] && eol=$'\r\n'
 expected="SQUARE 50 -51 150 -149 13 ${eol}CIRCLE 0 200 120 100 3 ${eol}"
 saved=""
-for _ in $(seq 1 100); do
-  if [ -f drawing.txt ] && [ "$(stat -c %s drawing.txt)" -ge ${#expected} ]; then
-    saved=$(
-      cat drawing.txt
-      echo x
-    )
-    saved=${saved%x}
-    break
-  fi
-  sleep 0.1
-done
+if zt_wait_file drawing.txt 10 ${#expected}; then
+  saved=$(
+    cat drawing.txt
+    echo x
+  )
+  saved=${saved%x}
+fi
 if [ "$saved" != "$expected" ]; then
   fail "the saved drawing differs"
   echo "expected bytes:" >&2
@@ -420,15 +399,7 @@ wait_menu closed || fail "a click on Animate did not close the Run menu"
 xdotool mousemove "$run_x" "$run_y" click 1
 wait_menu open || fail "a click on Run did not open its menu before Quit"
 xdotool key q
-ended=0
-for _ in $(seq 1 200); do
-  kill -0 "$editor_pid" 2>/dev/null || {
-    ended=1
-    break
-  }
-  sleep 0.1
-done
-if [ "$ended" = 1 ]; then
+if zt_wait_exit "$editor_pid" 20; then
   wait "$editor_pid"
   status=$?
   editor_pid=""

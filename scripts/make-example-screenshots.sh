@@ -3,7 +3,7 @@
 # Windows build of each example runs under Wine in a private virtual X
 # server, is driven with real X input (xdotool) and photographed.
 #
-#   make-screenshots.sh [WINDOWS_BUILD_DIR]   # default build/windows
+#   make-example-screenshots.sh [WINDOWS_BUILD_DIR]   # default build/windows
 #
 # Needs the examples built there:
 #   cmake --build --preset windows --target bouncing_ball word_board
@@ -13,7 +13,7 @@ build=$(cd "${1:-$root/build/windows}" && pwd)
 images=$root/docs/images
 for example in bouncing_ball word_board; do
   [ -f "$build/examples/$example.exe" ] || {
-    echo "make-screenshots: $build/examples/$example.exe is missing (build the target $example)" >&2
+    echo "make-example-screenshots: $build/examples/$example.exe is missing (build the target $example)" >&2
     exit 1
   }
 done
@@ -38,26 +38,17 @@ client_y=0
 # wait_window TITLE SECONDS: the visible X window of that title; ends the
 # script when none shows in time.
 wait_window() {
-  local id=""
-  for _ in $(seq 1 $(($2 * 10))); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
-    [ -n "$id" ] && break
-    sleep 0.1
-  done
-  [ -n "$id" ] || {
-    echo "make-screenshots: no window \"$1\" within $2 s" >&2
+  zt_wait_window "$1" "$2" "$program_pid" || {
+    echo "make-example-screenshots: no window \"$1\" within $2 s" >&2
     exit 1
   }
-  echo "$id"
 }
 
 start() {
   (cd "$work" && exec wine "$build/examples/$1.exe") >"$work/$1.log" 2>&1 &
   program_pid=$!
   graphics=$(wait_window "ZT738 Graphics" 60)
-  eval "$(xdotool getwindowgeometry --shell "$graphics")"
-  client_x=$X
-  client_y=$((Y + HEIGHT - 496))
+  zt_client_area "$graphics"
   xdotool windowfocus --sync "$graphics"
   sleep 1
 }
@@ -73,17 +64,14 @@ click_and_answer() {
   sleep 0.5
   xdotool type --delay 30 "$3"
   xdotool key Return
-  for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --name '^ZT738_gets$' >/dev/null 2>&1 || break
-    sleep 0.1
-  done
+  zt_wait_window_gone ZT738_gets 10 || true
   sleep 0.5
   xdotool windowfocus --sync "$graphics"
 }
 
 # Photographs the graphics window, then quits the program (Ctrl+Q).
 shoot() {
-  import -window root -crop "$shot_area" +repage "$images/$1.png"
+  zt_screenshot "$images/$1.png" "$shot_area"
   xdotool key ctrl+q
   wait "$program_pid" || true
   program_pid=""
