@@ -14,14 +14,14 @@
 # Debian package and the Windows ZIP (scripts/check-consumers.sh).
 #
 # For developers: ZT738_PHASES picks the builds (default "native screen asan
-# windows fuzz consumers"; consumers needs native or windows),
+# windows fuzz consumers web"; consumers needs native or windows),
 # ZT738_NATIVE_DIR, ZT738_ASAN_DIR and ZT738_WINDOWS_DIR move their build
 # directories (defaults: those of the presets, build/native, build/asan,
 # build/windows).
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
-phases=" ${ZT738_PHASES:-native screen asan windows fuzz consumers} "
+phases=" ${ZT738_PHASES:-native screen asan windows fuzz consumers web} "
 native_dir=${ZT738_NATIVE_DIR:-build/native}
 asan_dir=${ZT738_ASAN_DIR:-build/asan}
 windows_dir=${ZT738_WINDOWS_DIR:-build/windows}
@@ -142,6 +142,11 @@ if wants fuzz; then
   # Every fuzz target under libFuzzer, a bounded time each (the script's own
   # defaults unless ZT738_FUZZ_SECONDS is set).
   phase "fuzzers" bash scripts/run-fuzzers.sh || true
+fi
+
+if wants web; then
+  # The pages in headless Chromium (scripts/web-tests.sh).
+  phase "web" bash scripts/web-tests.sh || true
 fi
 
 if wants native && wants windows; then

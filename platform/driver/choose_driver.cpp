@@ -6,7 +6,11 @@
 #include <cstring>
 
 #include "driver.h"
+#ifdef __EMSCRIPTEN__
+#include "web_driver.h"
+#else
 #include "sdl_driver.h"
+#endif
 
 namespace zt::platform {
 namespace {
@@ -18,6 +22,9 @@ const Driver& choose() {
     std::fprintf(stderr, "zt738: ZT738_VIDEO=%s is not a driver; use headless or sdl\n", wanted);
     std::exit(1);
   }
+#ifdef __EMSCRIPTEN__
+  return webDriver();  // a page always has its desktop
+#else
   std::string whyNot;
   if (const Driver* screen = openScreenDriver(whyNot)) return *screen;
   std::fprintf(stderr,
@@ -25,6 +32,7 @@ const Driver& choose() {
                "server (xvfb-run), or without windows with ZT738_VIDEO=headless\n",
                whyNot.c_str());
   std::exit(1);
+#endif
 }
 
 }  // namespace

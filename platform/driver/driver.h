@@ -17,6 +17,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "surface.h"
 #include "win32.h"
@@ -72,6 +73,7 @@ void pointerInput(POINT screen, DWORD buttons);
 // A key pressed or released, with its Win32 virtual-key code and scan code;
 // a press of a key already down is a repeat.
 void keyInput(UINT vk, UINT scan, bool down);
+void textInput(HWND hwnd, std::string_view utf8);  // text typed into hwnd, after its key's keyInput
 // The desktop activated or deactivated a window.
 void activationInput(HWND hwnd, bool active);
 // The close box: WM_CLOSE (through WM_SYSCOMMAND SC_CLOSE).

@@ -1,0 +1,232 @@
+// The web pages in headless Chromium, used as a person would: the editor
+// (draw, pick, recolour, save through the dialog, reload, load, the Run menu,
+// Logging, Quit) and the bouncing ball (moves over ticks, stops when halted).
+// Usage: node run.mjs [BUILD_DIR] (default build/web). Prints the measures
+// (first frame, click to frame, processor use while animating).
+import { chromium } from 'playwright-core';
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize, resolve } from 'node:path';
+import assert from 'node:assert/strict';
+import { MENU_BAR, logicalPoint, paletteRow, colourCounts, sameCounts } from './page_geometry.mjs';
+
+const root = resolve(process.argv[2] || join(import.meta.dirname, '../../build/web'));
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.css': 'text/css', '.data': 'application/octet-stream' };
+
+// The build folder over HTTP on 127.0.0.1 (pages cannot fetch their .wasm from file://).
+function serve() {
+  const server = createServer(async (request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    try {
+      const body = await readFile(join(root, path));
+      response.writeHead(200, { 'content-type': types[extname(path)] || 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  return new Promise((done) => server.listen(0, '127.0.0.1', () => done(server)));
+}
+
+const results = [];
+async function test(name, body) {
+  const started = Date.now();
+  try {
+    await body();
+    results.push(`ok    ${name} (${Date.now() - started} ms)`);
+  } catch (error) {
+    results.push(`FAIL  ${name}: ${error.stack || error}`);
+  }
+}
+
+const server = await serve();
+const base = `http://127.0.0.1:${server.address().port}/`;
+const browser = await chromium.launch({ executablePath: process.env.ZT738_CHROMIUM || '/usr/bin/chromium',
+  args: ['--no-sandbox'] });
+const measures = {};
+
+// A page of one program, its errors collected; resolves once it presented.
+async function open(context, file) {
+  const page = await context.newPage();
+  page.errors = [];
+  page.on('pageerror', (e) => page.errors.push(e.message));
+  await page.goto(base + file);
+  await page.waitForFunction(() => ZT738Desktop.stats.firstFrame > 0, null, { timeout: 30000 });
+  return page;
+}
+
+// The canvas of the window titled title, and its box on the page.
+async function windowCanvas(page, title) {
+  const canvas = page.locator('.zt-window', { has: page.locator('.zt-title span', { hasText: title }) })
+    .locator('canvas');
+  return { canvas, box: await canvas.boundingBox() };
+}
+
+async function pixels(page, title, rect) {
+  return page.evaluate(([title, rect]) => {
+    for (const w of document.querySelectorAll('.zt-window')) {
+      if (w.querySelector('.zt-title span')?.textContent !== title) continue;
+      const c = w.querySelector('canvas');
+      const [x, y, width, height] = rect || [0, 0, c.width, c.height];
+      return Array.from(c.getContext('2d').getImageData(x, y, width, height).data);
+    }
+    return null;
+  }, [title, rect]);
+}
+
+// Clicks a point of the graphics window's drawing, in the program's own
+// coordinates (origin at the centre, y upward).
+async function clickLogical(page, x, y) {
+  const { box } = await windowCanvas(page, 'ZT738 Graphics');
+  const at = logicalPoint(box.width, box.height, x, y);
+  await page.mouse.click(box.x + at.x, box.y + at.y);
+}
+
+const clickPalette = (page, row) => clickLogical(page, -265, paletteRow(row));
+
+// Waits until the program has handled everything and presented it.
+async function settle(page) {
+  await page.waitForTimeout(150);
+  await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => r())));
+}
+
+async function typeInDialog(page, text) {
+  const dialog = page.locator('.zt-window', { has: page.locator('.zt-title') }).nth(2);
+  await dialog.waitFor({ state: 'visible' });
+  await page.keyboard.type(text);
+  await page.keyboard.press('Enter');
+  await dialog.waitFor({ state: 'detached' });
+}
+
+const square = { x1: -150, y1: 150, x2: -60, y2: 60 };
+const circle = { x: 100, y: 60, edge: 160 };
+// Regions of the canvas around each shape, in canvas pixels.
+function regions(box) {
+  const a = logicalPoint(box.width, box.height, square.x1 - 6, square.y1 + 6);
+  const b = logicalPoint(box.width, box.height, square.x2 + 6, square.y2 - 6);
+  const r = circle.edge - circle.x + 6;
+  const c = logicalPoint(box.width, box.height, circle.x - r, circle.y + r);
+  return { square: [a.x, a.y, b.x - a.x, b.y - a.y], circle: [c.x, c.y, 2 * r, 2 * r] };
+}
+
+await test('editor: draw, pick, recolour, save, reload, load', async () => {
+  const context = await browser.newContext({ viewport: { width: 1400, height: 1000 } });
+  let page = await open(context, 'zt738-editor.html');
+  measures.firstFrameMs = Math.round(await page.evaluate(() => ZT738Desktop.stats.firstFrame));
+  await clickPalette(page, 0);  // square
+  await clickLogical(page, square.x1, square.y1);
+  await clickLogical(page, square.x2, square.y2);
+  await clickPalette(page, 1);  // circle
+  await clickLogical(page, circle.x, circle.y);
+  await clickLogical(page, circle.edge, circle.y);
+  await clickPalette(page, 5);  // pick
+  await clickLogical(page, (square.x1 + square.x2) / 2, square.y1);
+  await clickPalette(page, 6);  // orange
+  await settle(page);
+  const { box } = await windowCanvas(page, 'ZT738 Graphics');
+  const where = regions(box);
+  const drawnSquare = colourCounts(await pixels(page, 'ZT738 Graphics', where.square));
+  const drawnCircle = colourCounts(await pixels(page, 'ZT738 Graphics', where.circle));
+  assert.ok((drawnSquare.get('255,102,0') || 0) > 100, 'the square is orange');
+  assert.ok(!drawnCircle.has('255,102,0'), 'the circle is not');
+  assert.ok(drawnCircle.size > 1, 'the circle is drawn');
+
+  const saves = await page.evaluate(() => Module.zt738Files.saves);
+  await clickPalette(page, 9);  // save
+  await typeInDialog(page, 'web.txt');
+  await page.waitForFunction((n) => Module.zt738Files.saves > n, saves);
+  await page.locator('#file-list a', { hasText: 'web.txt' }).waitFor();
+  measures.clickToFrameMs = await page.evaluate(() => ZT738Desktop.stats.inputToFrame.map(Math.round));
+
+  await page.reload();
+  await page.waitForFunction(() => ZT738Desktop.stats.firstFrame > 0);
+  await page.locator('#file-list a', { hasText: 'web.txt' }).waitFor();
+  const empty = colourCounts(await pixels(page, 'ZT738 Graphics', where.square));
+  assert.ok(!empty.has('255,102,0'), 'a new page starts without the drawing');
+  await clickPalette(page, 10);  // load
+  await typeInDialog(page, 'web.txt');
+  await settle(page);
+  assert.ok(sameCounts(colourCounts(await pixels(page, 'ZT738 Graphics', where.square)), drawnSquare),
+    'the square loads as it was saved');
+  assert.ok(sameCounts(colourCounts(await pixels(page, 'ZT738 Graphics', where.circle)), drawnCircle),
+    'the circle loads as it was saved');
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
+// Non-white pixels of the text window.
+async function consoleInk(page) {
+  const data = await pixels(page, 'ZT738 Text');
+  let ink = 0;
+  for (let i = 0; i < data.length; i += 4) if (data[i] + data[i + 1] + data[i + 2] < 600) ink++;
+  return ink;
+}
+
+async function clickRunMenu(page, item) {
+  const { box } = await windowCanvas(page, 'ZT738 Graphics');
+  await page.mouse.click(box.x + 20, box.y + MENU_BAR / 2);
+  const popup = page.locator('.zt-window:not(:has(.zt-title))');
+  await popup.waitFor({ state: 'visible' });
+  await settle(page);
+  const items = await popup.boundingBox();
+  await page.mouse.click(items.x + 30, items.y + item);
+  await popup.waitFor({ state: 'hidden' });
+}
+
+// The Run menu's rows, from the top of its popup.
+const runItems = { animate: 11, halt: 29, logging: 77, quit: 171 };
+
+await test('editor: the Run menu by click, Logging on fills the console, Ctrl+Q ends', async () => {
+  const context = await browser.newContext({ viewport: { width: 1400, height: 1000 } });
+  const page = await open(context, 'zt738-editor.html');
+  await clickPalette(page, 0);
+  await settle(page);
+  const quiet = await consoleInk(page);
+  await clickRunMenu(page, runItems.logging);
+  await clickPalette(page, 1);
+  await clickLogical(page, 0, 0);
+  await settle(page);
+  assert.ok(await consoleInk(page) > quiet + 50, 'the console shows the log');
+  await page.keyboard.press('Control+q');
+  await page.locator('#status', { hasText: 'The program has ended.' }).waitFor();
+  assert.equal(await page.locator('.zt-window').count(), 0, 'its windows are gone');
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
+function sameArrays(a, b) { return a.length === b.length && a.every((v, i) => v === b[i]); }
+
+await test('bouncing ball: moves over ticks, stops when halted, Run > Quit ends', async () => {
+  const context = await browser.newContext({ viewport: { width: 1400, height: 1000 } });
+  const page = await open(context, 'bouncing_ball.html');
+  const first = await pixels(page, 'ZT738 Graphics');
+  await page.waitForTimeout(400);
+  assert.ok(!sameArrays(first, await pixels(page, 'ZT738 Graphics')), 'the ball moves');
+
+  // The processor time of the page over 10 s of animation without input.
+  const cdp = await context.newCDPSession(page);
+  await cdp.send('Performance.enable');
+  const busy = async () => (await cdp.send('Performance.getMetrics')).metrics
+    .find((m) => m.name === 'TaskDuration').value;
+  const before = await busy();
+  await page.waitForTimeout(10000);
+  measures.animationCpuPercent = Math.round((await busy() - before) / 10 * 1000) / 10;
+
+  await clickRunMenu(page, runItems.halt);
+  await settle(page);
+  const halted = await pixels(page, 'ZT738 Graphics');
+  await page.waitForTimeout(500);
+  assert.ok(sameArrays(halted, await pixels(page, 'ZT738 Graphics')), 'the ball stands still');
+  await clickRunMenu(page, runItems.quit);
+  await page.locator('#status', { hasText: 'The program has ended.' }).waitFor();
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
+await browser.close();
+server.close();
+console.log(results.join('\n'));
+console.log('measures: ' + JSON.stringify(measures));
+process.exit(results.some((r) => r.startsWith('FAIL')) ? 1 : 0);
