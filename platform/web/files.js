@@ -47,16 +47,26 @@ Module.preRun.push(function () {
   Module.zt738Files = api;
 
   // Every change that the program makes is kept once it is complete.
-  const close = FS.close, rename = FS.rename, unlink = FS.unlink;
+  // A file kept open (a script being recorded) is kept after each write.
+  const inFolder = (stream) => typeof stream.path === 'string' && stream.path.startsWith(folder + '/');
+  const close = FS.close, write = FS.write, rename = FS.rename, unlink = FS.unlink;
   FS.close = function (stream) {
-    const inFolder = typeof stream.path === 'string' && stream.path.startsWith(folder + '/');
-    const wrote = inFolder && (stream.flags & 3) !== 0;  // O_WRONLY or O_RDWR
+    const wrote = inFolder(stream) && (stream.flags & 3) !== 0;  // O_WRONLY or O_RDWR
     const result = close.apply(this, arguments);
     if (wrote) api.persist();
     return result;
   };
+  FS.write = function (stream) {
+    const result = write.apply(this, arguments);
+    if (inFolder(stream)) api.persist();
+    return result;
+  };
   FS.rename = function () { const r = rename.apply(this, arguments); api.persist(); return r; };
   FS.unlink = function () { const r = unlink.apply(this, arguments); api.persist(); return r; };
+
+  // Closing the tab: what the program wrote last is kept if the browser
+  // lets the write finish.
+  addEventListener('pagehide', () => api.persist());
 
   addRunDependency('zt738-files');
   FS.syncfs(true, function (err) {

@@ -101,14 +101,14 @@ async function typeInDialog(page, text) {
 }
 
 const square = { x1: -150, y1: 150, x2: -60, y2: 60 };
-const circle = { x: 100, y: 60, edge: 160 };
+const circle = { x1: 100, y1: 120, x2: 180, y2: 40 };
 // Regions of the canvas around each shape, in canvas pixels.
 function regions(box) {
   const a = logicalPoint(box.width, box.height, square.x1 - 6, square.y1 + 6);
   const b = logicalPoint(box.width, box.height, square.x2 + 6, square.y2 - 6);
-  const r = circle.edge - circle.x + 6;
-  const c = logicalPoint(box.width, box.height, circle.x - r, circle.y + r);
-  return { square: [a.x, a.y, b.x - a.x, b.y - a.y], circle: [c.x, c.y, 2 * r, 2 * r] };
+  const c = logicalPoint(box.width, box.height, circle.x1 - 6, circle.y1 + 6);
+  const d = logicalPoint(box.width, box.height, circle.x2 + 6, circle.y2 - 6);
+  return { square: [a.x, a.y, b.x - a.x, b.y - a.y], circle: [c.x, c.y, d.x - c.x, d.y - c.y] };
 }
 
 await test('editor: draw, pick, recolour, save, reload, load', async () => {
@@ -119,10 +119,10 @@ await test('editor: draw, pick, recolour, save, reload, load', async () => {
   await clickLogical(page, square.x1, square.y1);
   await clickLogical(page, square.x2, square.y2);
   await clickPalette(page, 1);  // circle
-  await clickLogical(page, circle.x, circle.y);
-  await clickLogical(page, circle.edge, circle.y);
+  await clickLogical(page, circle.x1, circle.y1);
+  await clickLogical(page, circle.x2, circle.y2);
   await clickPalette(page, 5);  // pick
-  await clickLogical(page, (square.x1 + square.x2) / 2, square.y1);
+  await clickLogical(page, (square.x1 + square.x2) / 2, (square.y1 + square.y2) / 2);
   await clickPalette(page, 6);  // orange
   await settle(page);
   const { box } = await windowCanvas(page, 'ZT738 Graphics');
