@@ -68,6 +68,8 @@ globalThis.ZT738Desktop = (function () {
     d.addEventListener('pointerdown', (e) => {
       if (e.target.tagName !== 'CANVAS') return;
       e.preventDefault();
+      // The keyboard comes back to the program from the page's own controls.
+      if (document.activeElement && document.activeElement !== document.body) document.activeElement.blur();
       d.setPointerCapture(e.pointerId);
       stats.lastInput = performance.now();
       inputPending = true;
@@ -109,6 +111,15 @@ globalThis.ZT738Desktop = (function () {
     if (down) { stats.lastInput = performance.now(); inputPending = true; }
     post({ kind: down ? kinds.keyDown : kinds.keyUp, code: e.code, key: e.key, modifiers: mods });
   }
+
+  // exit() ends the program by throwing Emscripten's ExitStatus; from a wait
+  // that the page resumed, it ends up as a rejected promise: not an error.
+  addEventListener('unhandledrejection', (e) => {
+    if (e.reason && e.reason.name === 'ExitStatus') e.preventDefault();
+  });
+  addEventListener('error', (e) => {
+    if (e.error && e.error.name === 'ExitStatus') e.preventDefault();
+  });
 
   function attachKeys() {
     document.addEventListener('keydown', (e) => key(e, true));

@@ -14,16 +14,7 @@ export function logicalPoint(canvasWidth, canvasHeight, x, y) {
 // The centre of the editor's palette button in a row (0 at the top).
 export const paletteRow = (row) => 245 - 40 * row - 20;
 
-// How many pixels of each colour ("r,g,b") RGBA data holds.
-export function colourCounts(rgba) {
-  const counts = new Map();
-  for (let i = 0; i < rgba.length; i += 4) {
-    const key = `${rgba[i]},${rgba[i + 1]},${rgba[i + 2]}`;
-    counts.set(key, (counts.get(key) || 0) + 1);
-  }
-  return counts;
-}
-
+// Whether two colour counts (Map of "r,g,b" to pixels) are the same.
 export function sameCounts(a, b) {
   if (a.size !== b.size) return false;
   for (const [k, v] of a) if (b.get(k) !== v) return false;
