@@ -1,6 +1,7 @@
 // The web pages in headless Chromium, used as a person would: the editor
 // (draw, pick, recolour, save through the dialog, reload, load, the Run menu,
-// Logging, Quit) and the bouncing ball (moves over ticks, stops when halted).
+// Logging, Quit), the bouncing ball (moves over ticks, stops when halted) and
+// the word board (a click and a typed word).
 // Usage: node run.mjs [BUILD_DIR] (default build/web). Prints the measures
 // (first frame, click to frame, processor use while animating).
 import { chromium } from 'playwright-core';
@@ -194,7 +195,7 @@ async function clickRunMenu(page, item) {
 // The Run menu's rows, from the top of its popup.
 const runItems = { animate: 11, halt: 29, logging: 77, quit: 171 };
 
-await test('editor: the Run menu by click, Logging on fills the console, Ctrl+Q ends', async () => {
+await test('editor: the Run menu by click, Logging on fills the console, a recording kept, Ctrl+Q ends', async () => {
   const context = await browser.newContext({ viewport: { width: 1400, height: 1000 } });
   const page = await open(context, 'zt738-editor.html');
   await clickPalette(page, 0);
@@ -207,6 +208,17 @@ await test('editor: the Run menu by click, Logging on fills the console, Ctrl+Q 
   await clickLogical(page, 0, 0);
   await settle(page);
   assert.ok(await consoleInk(page) > quiet + 50, 'the console shows the log');
+  // Ctrl+R records to "ZT738.SCR" (the browser's reload never sees it); the
+  // recording is still there in a new page.
+  await page.keyboard.press('Control+r');
+  await clickPalette(page, 0);
+  await page.keyboard.press('Control+r');
+  await page.locator('#file-list a', { hasText: 'ZT738.SCR' }).waitFor();
+  await page.reload();
+  await page.waitForFunction(() => ZT738Desktop.stats.firstFrame > 0);
+  await page.locator('#file-list a', { hasText: 'ZT738.SCR' }).waitFor();
+  const recorded = await page.evaluate(() => new TextDecoder().decode(Module.zt738Files.read('ZT738.SCR')));
+  assert.ok(recorded.length > 0, 'the recording has lines');
   trace('quit');
   await page.keyboard.press('Control+q');
   await page.locator('#status', { hasText: 'The program has ended.' }).waitFor();
@@ -238,6 +250,29 @@ await test('bouncing ball: moves over ticks, stops when halted, Run > Quit ends'
   await page.waitForTimeout(500);
   assert.equal((await pixels(page, 'ZT738 Graphics')).hash, halted.hash, 'the ball stands still');
   await clickRunMenu(page, runItems.quit);
+  await page.locator('#status', { hasText: 'The program has ended.' }).waitFor();
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
+await test('word board: a click and a typed word write it there; the close box ends it', async () => {
+  const context = await browser.newContext({ viewport: { width: 1400, height: 1000 } });
+  const page = await open(context, 'word_board.html');
+  const { box } = await windowCanvas(page, 'ZT738 Graphics');
+  const at = logicalPoint(box.width, box.height, -100, -100);
+  const area = [at.x - 5, at.y - 60, 200, 120];
+  const ink = async () => {
+    const { counts } = await pixels(page, 'ZT738 Graphics', area);
+    return [...counts].reduce((n, [colour, k]) => (colour === '255,255,255' ? n : n + k), 0);
+  };
+  const before = await ink();
+  await page.mouse.click(box.x + at.x, box.y + at.y);
+  await typeInDialog(page, 'Hello');
+  await settle(page);
+  assert.ok(await ink() > before + 30, 'the word is written where the click was');
+  // The graphics window's close box ends the program.
+  await page.locator('.zt-window', { has: page.locator('.zt-title span', { hasText: 'ZT738 Graphics' }) })
+    .locator('.zt-close').click();
   await page.locator('#status', { hasText: 'The program has ended.' }).waitFor();
   assert.deepEqual(page.errors, []);
   await context.close();
