@@ -169,6 +169,13 @@ await test('editor: draw, pick, recolour, save, reload, load', async () => {
     'the square loads as it was saved');
   assert.ok(sameCounts((await pixels(page, 'ZT738 Graphics', where.circle)).counts, drawnCircle),
     'the circle loads as it was saved');
+
+  // A file uploaded beside the windows lands in the program's folder, kept.
+  const uploads = await page.evaluate(() => Module.zt738Files.saves);
+  await page.setInputFiles('#upload', { name: 'up.txt', mimeType: 'text/plain', buffer: Buffer.from('1 2 3\n') });
+  await page.locator('#file-list a', { hasText: 'up.txt' }).waitFor();
+  await page.waitForFunction((n) => Module.zt738Files.saves > n, uploads);
+  assert.equal(await page.evaluate(() => new TextDecoder().decode(Module.zt738Files.read('up.txt'))), '1 2 3\n');
   assert.deepEqual(page.errors, []);
   await context.close();
 });
