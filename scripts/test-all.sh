@@ -24,7 +24,7 @@
 # line instead, where they start.
 #
 # For developers: ZT738_PHASES picks the builds (default "native screen asan
-# windows fuzz consumers"; consumers needs native or windows),
+# windows fuzz consumers web"; consumers needs native or windows),
 # ZT738_NATIVE_DIR, ZT738_ASAN_DIR and ZT738_WINDOWS_DIR move their build
 # directories (defaults: those of the presets, build/native, build/asan,
 # build/windows). The native and Windows trees are configured without debug
@@ -32,7 +32,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
-phases=" ${ZT738_PHASES:-native screen asan windows fuzz consumers} "
+phases=" ${ZT738_PHASES:-native screen asan windows fuzz consumers web} "
 native_dir=${ZT738_NATIVE_DIR:-build/native}
 asan_dir=${ZT738_ASAN_DIR:-build/asan}
 windows_dir=${ZT738_WINDOWS_DIR:-build/windows}
@@ -251,6 +251,11 @@ phase_raster_parity() {
   fi
 }
 
+phase_web() {
+  # The pages in headless Chromium (scripts/web-tests.sh builds them first).
+  phase "web" bash scripts/web-tests.sh || true
+}
+
 # The side lane: what only computes, after the native build.
 side_lane() {
   if wants native; then
@@ -272,6 +277,7 @@ lane_start "side lane" side_lane
 wants windows && phase_windows_build
 wants screen && lane_start "screen lane" phase_screen_tests 0
 wants windows && phase_wine
+wants web && phase_web
 lane_join "screen lane"
 lane_join "side lane"
 wants native && wants windows && phase_raster_parity

@@ -31,6 +31,8 @@ bool writeDrawingFile(const std::string& name, const ShapeList& list) {
   std::ostringstream text;
   list.saveAll(text);
   if (!text) return false;
-  const auto bytes = asTextFile(text.view());
+  // A copy, not view(): the web build's C++ library lacks view().
+  const std::string content = text.str();
+  const auto bytes = asTextFile(content);
   return ZT738_replace_file(name.c_str(), bytes.data(), bytes.size()) == 1;
 }

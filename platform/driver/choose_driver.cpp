@@ -1,6 +1,7 @@
 // Choosing the driver from the list below: ZT738_VIDEO names one if set,
 // else the first (the screen). A screen that cannot be opened ends the
-// program with one line on stderr: it never runs invisibly. Once chosen,
+// program with one line on stderr: it never runs invisibly. In a web page
+// the list is the page's desktop, then headless. Once chosen,
 // SIGINT, SIGTERM and SIGHUP quit the program (quit_signals.cpp).
 #include <cstdio>
 #include <cstdlib>
@@ -8,7 +9,11 @@
 #include <string>
 
 #include "driver.h"
+#ifdef __EMSCRIPTEN__
+#include "web_driver.h"
+#else
 #include "quit_signals.h"
+#endif
 
 namespace zt::platform {
 namespace {
@@ -18,9 +23,18 @@ struct DriverEntry {
   const Driver* (*open)(std::string& whyNot);
 };
 
+#ifdef __EMSCRIPTEN__
+// A page always has its desktop.
+const Driver* openWebDriver(std::string&) { return &webDriver(); }
+#endif
+
 // The first is the default.
 constexpr DriverEntry kDrivers[] = {
+#ifdef __EMSCRIPTEN__
+    {"web", openWebDriver},
+#else
     {"sdl", openScreenDriver},
+#endif
     {"headless", openHeadlessDriver},
 };
 
@@ -40,7 +54,9 @@ const Driver& choose() {
   }
   std::string whyNot;
   if (const Driver* opened = entry->open(whyNot)) {
-    installQuitSignals();
+#ifndef __EMSCRIPTEN__
+    installQuitSignals();  // a page has no signals
+#endif
     return *opened;
   }
   std::fprintf(stderr,

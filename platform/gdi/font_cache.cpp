@@ -1,6 +1,8 @@
 #include "font_cache.h"
 
+#ifndef __EMSCRIPTEN__
 #include <fontconfig/fontconfig.h>
+#endif
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
@@ -48,6 +50,16 @@ struct FaceFile {
   std::string family;
 };
 
+#ifdef __EMSCRIPTEN__
+// A web page has no fontconfig: its one face is the file embedded in it
+// (the web build's link options), and every family falls back to it.
+constexpr const char* embeddedFace = "/fonts/DejaVuSans.ttf";
+
+FaceFile matchFamily(const std::string& family, bool, bool) {
+  if (strcasecmp(family.c_str(), fallbackFamily) != 0) return {};
+  return FaceFile{embeddedFace, 0, family};
+}
+#else
 // Asks fontconfig for a face of the family; empty when it only offers a
 // substitute of another family.
 // Fontconfig starts on first use and hands its memory back at exit.
@@ -88,6 +100,7 @@ FaceFile matchFamily(const std::string& family, bool bold, bool italic) {
   FcPatternDestroy(match);
   return found;
 }
+#endif
 
 // A face that has the character, as fontconfig's fallback chooses it; empty
 // when no installed face has it.
