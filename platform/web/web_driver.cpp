@@ -24,10 +24,6 @@
 
 namespace zt::platform {
 
-// Typed text reaches the layer through this input call; until the layer has
-// its own, keys alone type (the layer's TranslateMessage makes characters).
-__attribute__((weak)) void textInput(HWND, std::string_view) {}
-
 namespace {
 
 // What the page queues for the program; desktop.js writes it field by field.
