@@ -59,9 +59,24 @@ FaceFile matchFamily(const std::string& family, bool, bool) {
   if (strcasecmp(family.c_str(), fallbackFamily) != 0) return {};
   return FaceFile{embeddedFace, 0, family};
 }
+
+// No other face to fall back to: a character the embedded face lacks draws
+// as its missing-glyph box.
+FaceFile matchCharacter(char32_t, bool, bool) { return {}; }
 #else
-// Asks fontconfig for a face of the family; empty when it only offers a
-// substitute of another family.
+// fontconfig's best match for pattern in the given weight and slant, or
+// nullptr; takes pattern.
+FcPattern* bestMatch(FcPattern* pattern, bool bold, bool italic) {
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+  return match;
+}
+
 // Fontconfig starts on first use and hands its memory back at exit.
 bool fontconfigReady() {
   static const bool ready = [] {
@@ -72,19 +87,15 @@ bool fontconfigReady() {
   return ready;
 }
 
+// Asks fontconfig for a face of the family; empty when it only offers a
+// substitute of another family.
 FaceFile matchFamily(const std::string& family, bool bold, bool italic) {
   FaceFile found;
   if (!fontconfigReady()) return found;
   FcPattern* pattern = FcPatternCreate();
   if (!pattern) return found;
   FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  FcPatternDestroy(pattern);
+  FcPattern* match = bestMatch(pattern, bold, italic);
   if (!match) return found;
   FcChar8* name = nullptr;
   for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
@@ -100,7 +111,6 @@ FaceFile matchFamily(const std::string& family, bool bold, bool italic) {
   FcPatternDestroy(match);
   return found;
 }
-#endif
 
 // A face that has the character, as fontconfig's fallback chooses it; empty
 // when no installed face has it.
@@ -116,13 +126,7 @@ FaceFile matchCharacter(char32_t c, bool bold, bool italic) {
   }
   FcPatternAddCharSet(pattern, FC_CHARSET, wanted);
   FcCharSetDestroy(wanted);
-  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  FcPatternDestroy(pattern);
+  FcPattern* match = bestMatch(pattern, bold, italic);
   if (!match) return found;
   FcCharSet* has = nullptr;
   FcChar8* file = nullptr;
@@ -138,6 +142,7 @@ FaceFile matchCharacter(char32_t c, bool bold, bool italic) {
   FcPatternDestroy(match);
   return found;
 }
+#endif
 
 FT_Library library() {
   static FT_Library instance = [] {
