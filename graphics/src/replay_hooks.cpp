@@ -8,7 +8,8 @@
 #include <cstring>
 
 #include "package.h"
-#ifndef _WIN32
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
+#define ZT738_HAS_WINDOW_PICTURE 1
 #include "window_picture.h"
 #endif
 
@@ -31,9 +32,9 @@ void closeLog() {
 
 // The client area shows the canvas from its top-left corner.
 bool writePicture(const std::string& path) {
-#ifdef _WIN32
+#ifndef ZT738_HAS_WINDOW_PICTURE
   (void)path;
-  std::fprintf(stderr, "ZT738 replay: pictures need the headless driver, which Windows lacks\n");
+  std::fprintf(stderr, "ZT738 replay: pictures need the headless driver, which this build lacks\n");
   return false;
 #else
   UpdateWindow(graphicsWindow);
