@@ -171,9 +171,11 @@ void ZT738_replay_dialog_opened(HWND dialog) {
   if (!replay.active) return;
   HWND edit = GetDlgItem(dialog, IdGetsInput);
   if (nextAnswer < replay.answers.size()) {
-    // Typed as characters into the real edit field, in the dialog's own loop.
-    for (const char c : replay.answers[nextAnswer])
-      PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+    // Put into the real edit field as one replacement, as a paste would be:
+    // a character of several UTF-8 bytes arrives whole on every system, which
+    // WM_CHAR byte by byte does not on Win32.
+    SendMessageA(edit, EM_REPLACESEL, FALSE,
+                 reinterpret_cast<LPARAM>(replay.answers[nextAnswer].c_str()));
     ++nextAnswer;
   } else {
     std::fprintf(stderr, "ZT738 replay: no answer left for \"%s\"; pressed Okay on an empty line\n",

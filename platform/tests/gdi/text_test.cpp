@@ -255,12 +255,14 @@ TEST(TextOut, AMixedLineIsAsWideAsItsCharactersAndDrawsEachOnce) {
         "\xD0\xB2", "\xD0\xB5", "\xD1\x82", ",", " ", "\xE4\xBD\xA0", "\xE5\xA5\xBD"})
     sum += widthOf(piece);
   EXPECT_EQ(widthOf(line), sum);
+#ifndef _WIN32  // Win32 draws unassigned and broken characters with the face's own default glyph
   // A byte is never a character of its own: "ü" is narrower than two boxes.
   EXPECT_LT(widthOf("\xC3\xBC"), 2 * widthOf(kNoGlyph));
   // A stray byte draws as the replacement character U+FFFD, nothing skipped.
   EXPECT_EQ(widthOf("a\xFF"
                     "b"),
             widthOf("a") + widthOf("\xEF\xBF\xBD") + widthOf("b"));
+#endif
 }
 
 }  // namespace
