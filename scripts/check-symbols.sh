@@ -38,6 +38,7 @@ win32_names=$(grep -oE '\b[A-Za-z_][A-Za-z0-9_]*\(' "$root/platform/include/win3
 owners() {
   awk '
     function owner(s,    n) {
+      sub(/^__odr_asan[._]/, "", s)  # AddressSanitizer marks each global: its owner is the global'"'"'s
       if (s !~ /^_Z/) return s
       s = substr(s, 3)
       while (1) {
